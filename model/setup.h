@@ -1,0 +1,13 @@
+// A fresh game: the starting position and the warp squares.
+#pragma once
+#include "model/game.h"
+
+namespace zv {
+
+void 初期設定(Game& g);
+void IRVU_設定(Game& g, int I_IRVU);
+
+// Hand totals recounted from the slots.
+void recount_hand_totals(BoardState& s);
+
+}  // namespace zv

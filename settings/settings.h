@@ -1,0 +1,19 @@
+// The settings file and the option menu commands.
+#pragma once
+#include "model/game.h"
+
+namespace zv {
+
+void 読込_環境設定ファイル(Game& g);
+void 書込_環境設定ファイル(Game& g);
+void チェック設定(Game& g, int IN_背景種類);
+void MIDORI_Click(Game& g);
+void TAKE_Click(Game& g);
+void TATAMI_Click(Game& g);
+void UCHU_Click(Game& g);
+void RENGA_Click(Game& g);
+void SIDOU_Click(Game& g);
+void BGM_Click(Game& g);
+void VER_Click(Game& g);
+
+}  // namespace zv

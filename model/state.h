@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/maps.h"
+#include "engine/search.h"
 #include "model/constants.h"
 
 namespace zv {
@@ -95,6 +96,6 @@ struct PanelState {
 };
 
 struct GameState : BoardState, SelectionState, WindowState, ClockState, HistoryState, PanelState,
-                   EngineMaps {};
+                   EngineMaps, SearchState {};
 
 }  // namespace zv

@@ -126,7 +126,7 @@ void 駒移動_IRVU_仮(BoardState& s, int 移動先X, int 移動先Y, int 移�
   駒移動_仮(s, 移動先X, 移動先Y, px, py, 移動駒);
 }
 
-int 調査_駒成(BoardState& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒) {
+int 調査_駒成(BoardState& s, int 移動元X, int 移動元Y, int /*移動先X*/, int 移動先Y, int 移動駒) {
   if (移動元X == COM_HAND_X || 移動元X == MAN_HAND_X) return NO;
   switch (移動駒) {
     case SITA_HU:

@@ -22,6 +22,10 @@ void KIFU_WRITE_Click(Game& g);
 void OPTION_Click(Game& g);
 void 描画_可視(Game& g, bool drive, bool dir, bool file);
 void 描画_棋譜_IO(Game& g, int mode);
+void Dir1_Change(Game& g);
+void Drive1_Change(Game& g);
+void Command1_Click(Game& g);
+void File1_Click(Game& g, const std::string& name);  // name as listed, in Dir1's folder
 // Closes the record file panel (every click and most commands start with it).
 void hide_file_panel(Game& g);
 

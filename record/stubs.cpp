@@ -17,4 +17,8 @@ void OPTION_Click(Game&) {}
 void 描画_可視(Game&, bool, bool, bool) {}
 void 描画_棋譜_IO(Game&, int) {}
 void hide_file_panel(Game&) {}
+void Dir1_Change(Game&) {}
+void Drive1_Change(Game&) {}
+void Command1_Click(Game&) {}
+void File1_Click(Game&, const std::string&) {}
 }  // namespace zv

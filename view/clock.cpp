@@ -20,9 +20,9 @@ std::string two_digits(double n) {
 }  // namespace
 
 std::string 変換_数字から文字(int n) {
-  if (n >= 0 && n <= 9) return "0" + std::to_string(n);
-  if (n >= 10 && n <= 99) return std::to_string(n);
-  return {};
+  if (n < 0 || n > 99) return {};
+  const char text[2] = {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
+  return std::string(text, 2);
 }
 
 std::string 調査_時間秒追加結果(double s) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 
 #include "view/draw.h"
 #include "view_test_util.h"
@@ -13,6 +14,7 @@ using namespace test;
 struct Format {
   double seconds;
   const char* text;
+  friend std::ostream& operator<<(std::ostream& os, const Format& f) { return os << f.seconds; }
 };
 
 class ClockText : public ::testing::TestWithParam<Format> {};

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <ostream>
 
 #include "view/draw.h"
 #include "view_test_util.h"
@@ -12,6 +13,7 @@ using namespace test;
 struct Conversion {
   int value;
   const char* text;
+  friend std::ostream& operator<<(std::ostream& os, const Conversion& c) { return os << c.value; }
 };
 
 class ToText : public ::testing::TestWithParam<Conversion> {};
@@ -157,6 +159,7 @@ struct MoveNumberCase {
   int n;
   double shadow_q, q;
   const char* text;
+  friend std::ostream& operator<<(std::ostream& os, const MoveNumberCase& c) { return os << c.n; }
 };
 
 class MoveNumber : public ::testing::TestWithParam<MoveNumberCase> {};

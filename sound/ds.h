@@ -11,6 +11,12 @@
 #pragma once
 #include <stdint.h>
 
+#if defined(__GNUC__)
+#define DS_API __attribute__((visibility("default")))
+#else
+#define DS_API
+#endif
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -19,23 +25,23 @@ extern "C" {
 #define DS_FLAG_RESTART 2
 
 // Opens the audio device; returns the device handle, 0 when there is no device.
-int32_t dsInitialize(int32_t window);
+DS_API int32_t dsInitialize(int32_t window);
 // Releases every buffer and closes the device.
-void dsTerminate(void);
+DS_API void dsTerminate(void);
 // A buffer from the bytes of a whole WAV file (size bytes at data).
-int32_t dsCreateDSB(int32_t device, const void* data, int32_t size, int32_t flags);
+DS_API int32_t dsCreateDSB(int32_t device, const void* data, int32_t size, int32_t flags);
 // A buffer from a WAV file named by path (the library's stand-in for a resource).
-int32_t dsCreateResDSB(int32_t device, const char* name, int32_t flags);
-void dsStop(int32_t buffer);
-void dsFree(int32_t buffer);
-void dsPlay(int32_t buffer);
-void dsPlayPan(int32_t buffer, int32_t pan);
-void dsPlayLooping(int32_t buffer);
-void dsPlayEx(int32_t buffer, int32_t volume, int32_t pan, int32_t frequency);
-void dsPlayLoopingEx(int32_t buffer, int32_t volume, int32_t pan, int32_t frequency);
-void dsSetVolume(int32_t buffer, int32_t volume);
-void dsSetPan(int32_t buffer, int32_t pan);
-void dsSetFrequency(int32_t buffer, int32_t frequency);
+DS_API int32_t dsCreateResDSB(int32_t device, const char* name, int32_t flags);
+DS_API void dsStop(int32_t buffer);
+DS_API void dsFree(int32_t buffer);
+DS_API void dsPlay(int32_t buffer);
+DS_API void dsPlayPan(int32_t buffer, int32_t pan);
+DS_API void dsPlayLooping(int32_t buffer);
+DS_API void dsPlayEx(int32_t buffer, int32_t volume, int32_t pan, int32_t frequency);
+DS_API void dsPlayLoopingEx(int32_t buffer, int32_t volume, int32_t pan, int32_t frequency);
+DS_API void dsSetVolume(int32_t buffer, int32_t volume);
+DS_API void dsSetPan(int32_t buffer, int32_t pan);
+DS_API void dsSetFrequency(int32_t buffer, int32_t frequency);
 
 #ifdef __cplusplus
 }

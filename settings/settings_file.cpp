@@ -1,6 +1,7 @@
 #include "settings/settings_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -60,8 +61,21 @@ bool present(const fs::path& p) {
   return fs::exists(p, ec);
 }
 
+// Opens only a plain file: a pipe or a device of that name must not hang the
+// game or swallow the settings.
+int open_plain(const fs::path& path, int flags) {
+  int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0644);
+  if (fd < 0) return -1;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
 bool write_whole(const fs::path& path, std::string_view bytes) {
-  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  int fd = open_plain(path, O_WRONLY | O_CREAT | O_TRUNC);
   if (fd < 0) return false;
   bool ok = true;
   size_t done = 0;
@@ -89,7 +103,7 @@ fs::path settings_read_path(const SettingsPlaces& places) {
 }
 
 std::optional<std::string> read_settings_file(const fs::path& path) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  int fd = open_plain(path, O_RDONLY);
   if (fd < 0) return std::nullopt;
   std::string bytes;
   char buffer[4096];

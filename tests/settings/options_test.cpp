@@ -173,6 +173,24 @@ TEST(SettingsPlace, ReadOnlyCurrentFolderUsesTheConfigFolder) {
   EXPECT_TRUE(std::filesystem::exists(t.config_file()));
 }
 
+// A read-only file here cannot take changes, so the user's copy is newer.
+TEST(SettingsPlace, ReadOnlyFileHereDefersToTheUsersCopy) {
+  if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+  SettingsGame t;
+  t.write_file("背景画=畳\r\n");
+  chmod(t.file().c_str(), 0444);
+  読込_環境設定ファイル(t.g());
+  EXPECT_EQ(t.s().background, HAIKEI_TATAMI);  // no copy yet: this one is read
+  TAKE_Click(t.g());
+  EXPECT_TRUE(std::filesystem::exists(t.config_file()));
+  SettingsGame next;
+  next.s().settings_dir = t.s().settings_dir;
+  next.s().settings_config_dir = t.s().settings_config_dir;
+  読込_環境設定ファイル(next.g());
+  EXPECT_EQ(next.s().background, HAIKEI_TAKE);
+  chmod(t.file().c_str(), 0644);
+}
+
 TEST(SettingsPlace, TheCurrentFolderWinsWhenItHasAFile) {
   SettingsGame t;
   std::filesystem::create_directories(t.config);

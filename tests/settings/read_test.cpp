@@ -1,6 +1,7 @@
 // Reading Zorvane.ini: the defaults path, exact values, damaged files.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "settings/settings.h"
 #include "settings/settings_file.h"
@@ -189,6 +190,14 @@ TEST(SettingsRead, AFolderInPlaceOfTheFileIsSurvived) {
   読込_環境設定ファイル(t.g());
   expect_defaults_applied(t);
   // The defaults could not replace a folder, so they went to the user's folder.
+  EXPECT_EQ(test::slurp(t.config_file()), DEFAULT_BYTES);
+}
+
+TEST(SettingsRead, APipeInPlaceOfTheFileDoesNotHang) {
+  SettingsGame t;
+  ASSERT_EQ(mkfifo(t.file().c_str(), 0644), 0);
+  読込_環境設定ファイル(t.g());
+  expect_defaults_applied(t);
   EXPECT_EQ(test::slurp(t.config_file()), DEFAULT_BYTES);
 }
 

@@ -64,6 +64,7 @@ struct SettingsGame : TestGame {
   }
   void untick_all_backgrounds() {
     for (int m : {M_MIDORI, M_TAKE, M_TATAMI, M_UCHU, M_RENGA}) s().checked[m] = false;
+    s().background = 0;
   }
 };
 

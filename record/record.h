@@ -18,7 +18,7 @@ bool history_full(const GameState& s);
 // HISTORY_FULL_TITLE and returns true. Otherwise returns false and does nothing.
 bool refuse_if_history_full(Game& g);
 inline constexpr std::string_view HISTORY_FULL_TEXT = "これ以上の手は記録できません";
-inline constexpr std::string_view HISTORY_FULL_TITLE = "記録";
+inline constexpr std::string_view HISTORY_FULL_TITLE = "対局";
 
 int 調査_持駒数(const GameState& s, int side);
 void AFTER_Click(Game& g);

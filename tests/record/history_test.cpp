@@ -50,7 +50,7 @@ TEST(History, FullHistoryRefusesTheMoveAndSaysSo) {
   EXPECT_TRUE(refuse_if_history_full(t.g()));
   ASSERT_EQ(t.dialogs.shown.size(), 1u);
   EXPECT_EQ(t.dialogs.shown[0].text, "これ以上の手は記録できません");
-  EXPECT_EQ(t.dialogs.shown[0].title, "記録");
+  EXPECT_EQ(t.dialogs.shown[0].title, "対局");
   EXPECT_EQ(t.sound.count("play", SoundId::Forbidden), 1);
 }
 

@@ -116,7 +116,7 @@ int 詰めかMAN(GameState& s) { return mate_test(s, kMan); }
 
 int 詰めかCOM(GameState& s) { return mate_test(s, kCom); }
 
-int 詰めかMAN_COM移動(GameState& s) {
+int 詰めかMAN_COM移動(const GameState& s) {
   for (int X = 1; X <= BAN_SIZE; ++X)
     for (int Y = 1; Y <= BAN_SIZE; ++Y) {
       const int q = s.board[X][Y];

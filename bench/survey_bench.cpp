@@ -85,5 +85,3 @@ BENCHMARK(BM_Pins)->Name("調査_移動不可駒/middlegame_sharp");
 
 }  // namespace
 }  // namespace zv
-
-BENCHMARK_MAIN();

@@ -60,6 +60,9 @@ struct WindowState {
   int guidance_colour = COL_WHITE;    // outline of a clicked piece that may not move now
   bool font_bold = false;             // the board coordinates switch the font to bold for good
   bool timer1_enabled = false;
+  // Folders of the settings file: the current folder and, when that cannot be
+  // written, the user's configuration folder. Empty = the usual ones.
+  std::string settings_dir, settings_config_dir;
 };
 
 // Elapsed-time clock, seconds.

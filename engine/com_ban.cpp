@@ -59,6 +59,7 @@ struct Search {
 
   double evaluate(int captured, int q, int sx, int sy, int dx, int dy) {
     勢力調査(s);
+    ++s.evaluations;
     return 盤評価(s, captured, q, sx, sy, dx, dy);
   }
 
@@ -89,14 +90,12 @@ struct Search {
         score = evaluate(captured, P, X, Y, X2, Y2);
         result = P;
       } else {
-        score = evaluate(captured, piece, X, Y, X2, Y2);
+        const double plain = evaluate(captured, piece, X, Y, X2, Y2);
         s.board[px][py] = P;
         const double promoted = evaluate(captured, P, X, Y, X2, Y2);
-        if (promoted > score) {
-          score = promoted;
-          result = P;
-        }
-        if (piece == UE_HU || piece == UE_KAKU || piece == UE_SYA) result = P;
+        const PromotionChoice c = choose_promotion(piece, P, plain, promoted);
+        score = c.score;
+        result = c.result;
       }
     }
     undo();
@@ -126,6 +125,7 @@ struct Search {
   void run() {
     s.best_score = NO_SCORE;
     s.trial_moves = 0;
+    s.evaluations = 0;
     s.board_backup = s.board;
     com_hand_copy = s.com_hand;
     man_hand_copy = s.man_hand;
@@ -229,6 +229,14 @@ void end_turn(Game& g, const ComMove& m) {
 }
 
 }  // namespace
+
+PromotionChoice choose_promotion(int piece, int promoted, double plain_score,
+                                 double promoted_score) {
+  PromotionChoice c{piece, plain_score};
+  if (promoted_score > plain_score) c = {promoted, promoted_score};
+  if (piece == UE_HU || piece == UE_KAKU || piece == UE_SYA) c.result = promoted;
+  return c;
+}
 
 ComMove com_search(Game& g) {
   Search search{g, g.st};

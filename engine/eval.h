@@ -2,6 +2,7 @@
 // Every procedure reads the board, the hands and the maps of the last
 // influence survey as they stand; none leaves a change behind.
 #pragma once
+#include "engine/survey.h"
 #include "model/game.h"
 
 namespace zv {
@@ -25,9 +26,14 @@ int 調査_桂狙い(const GameState& s, int X, int Y);
 void 調査_持角狙座標(GameState& s);
 int 盤評価_自角注意_COM(const GameState& s, int X, int Y, int q);
 
-// Pinned pieces and the human king's flight squares (influence survey's side).
-void 調査_移動不可駒(GameState& s);
-int 調査_自王逃道(GameState& s);
+// Which form of a move that may promote is played, and its score: a pawn,
+// bishop or rook always promotes; the others take the better form, the plain
+// one on equal scores.
+struct PromotionChoice {
+  int result;
+  double score;
+};
+PromotionChoice choose_promotion(int piece, int promoted, double plain_score, double promoted_score);
 
 // The search part of the computer's turn: tries every allowed move and drop on
 // the board and returns the first one with the highest score. The position is

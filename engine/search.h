@@ -27,11 +27,7 @@ struct SearchState {
   int trial_source_piece = 0;
   // Trial moves tried in the last search (board moves and drops), for the bench.
   long trial_moves = 0;
-
-  // Survey maps not yet in maps.h; they move there with the influence survey.
-  Map man_cheapest_attacker_y{};
-  Map com_cheapest_guard{}, com_cheapest_guard_x{}, com_cheapest_guard_y{};
-  Map man_guard_min{};
+  long evaluations = 0;  // 盤評価 calls in the last search
 };
 
 }  // namespace zv

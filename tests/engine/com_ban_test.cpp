@@ -175,6 +175,12 @@ TEST(ComSearch, LeavesThePositionAsItFoundIt) {
   s.com_hand = {0, 2, 1, 1, 1, 1, 1, 1};
   s.man_hand = {0, 1, 0, 0, 1, 0, 0, 0};
   recount_hand_totals(s);
+  // A pawn stepping to (5, 4) warps onto its own lance, which goes to the human's hand.
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y)
+      if (s.warp_map[x][y] == IRVU_KURO || (x == 5 && y == 4)) s.warp_map[x][y] = 0;
+  s.warp_map[5][4] = IRVU_KURO;
+  s.warp_map[1][1] = IRVU_KURO;
   s.turn = s.com_side;
   勢力調査(s);
   const BoardState before = s;

@@ -1,0 +1,20 @@
+// The computer's choices on the bench suite at levels 1-3, pinned as one hash:
+// any change of a chosen move anywhere in the suite changes it. When a change
+// is intended, pin the new "Choice hash" that `make bench` prints.
+#include <gtest/gtest.h>
+
+#include "engine/bench_suite.h"
+
+namespace zv {
+namespace {
+
+constexpr std::uint64_t kPinnedChoiceHash = 10844058942862960275ull;
+
+TEST(ComSearchBench, ChoicesOnTheSuiteAreUnchanged) {
+  const auto suite = bench::load_suite(bench::suite_path());
+  ASSERT_GE(suite.size(), 50u);
+  EXPECT_EQ(bench::suite_hash(suite), kPinnedChoiceHash);
+}
+
+}  // namespace
+}  // namespace zv

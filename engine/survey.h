@@ -21,7 +21,7 @@ void 勢力確定敵角(GameState& s, int c, int X, int Y);  // computer bishop/
 void 調査_移動不可駒(GameState& s);
 
 // 1 when some computer piece on the board may move onto the human king's square.
-int 詰めかMAN_COM移動(GameState& s);
+int 詰めかMAN_COM移動(const GameState& s);
 // Number of empty squares next to the human king that no computer piece bears on.
 int 調査_自王逃道(const GameState& s);
 

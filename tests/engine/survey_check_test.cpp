@@ -69,6 +69,7 @@ struct StepCheck {
   const char* name;
   int code, x, y;  // the checker; the king stands on (5,5)
 };
+void PrintTo(const StepCheck& c, std::ostream* os) { *os << c.name; }
 
 class StepChecks : public ::testing::TestWithParam<StepCheck> {};
 

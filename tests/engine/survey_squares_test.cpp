@@ -20,6 +20,7 @@ struct PieceCase {
   int code, x, y;
   std::vector<Square> squares;
 };
+void PrintTo(const PieceCase& c, std::ostream* os) { *os << c.name; }
 
 std::vector<Square> line(int x, int y, int dx, int dy) {
   std::vector<Square> out;

@@ -142,6 +142,7 @@ struct GuardCase {
   int code;           // expected com_cheapest_guard on (5,5)
   bool with_square;   // whether com_cheapest_guard_x/y are written
 };
+void PrintTo(const GuardCase& c, std::ostream* os) { *os << c.name; }
 
 class ComGuard : public ::testing::TestWithParam<GuardCase> {};
 
@@ -181,6 +182,7 @@ struct AttackCase {
   int code;          // expected com_cheapest_attacker on (5,5)
   bool with_square;
 };
+void PrintTo(const AttackCase& c, std::ostream* os) { *os << c.name; }
 
 class ComAttacker : public ::testing::TestWithParam<AttackCase> {};
 

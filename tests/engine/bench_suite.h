@@ -112,6 +112,9 @@ inline void write_position(std::ostream& out, const Position& p, int number) {
   hand("man_hand", p.man_hand);
 }
 
+inline constexpr int SUITE_SIZE = 60;
+inline constexpr unsigned long long SUITE_SEED = 0x5eed5eedull;
+
 // The computer to move on position p at the given level, with every map and
 // scratch value in a fixed state, as after the human's move.
 inline void set_up(Game& g, const Position& p, int level) {
@@ -161,12 +164,12 @@ constexpr std::uint64_t HASH_SEED = 14695981039346656037ull;
 
 // Every position at levels 1, 2 and 3, the chosen moves hashed in that order.
 inline std::uint64_t suite_hash(const std::vector<Position>& suite) {
-  QuietGame q;
+  auto q = std::make_unique<QuietGame>();
   std::uint64_t h = HASH_SEED;
   for (const auto& p : suite)
     for (int level = 1; level <= 3; ++level) {
-      set_up(q.g(), p, level);
-      h = hash_move(h, level, com_search(q.g()));
+      set_up(q->g(), p, level);
+      h = hash_move(h, level, com_search(q->g()));
     }
   return h;
 }
@@ -266,17 +269,27 @@ inline bool random_position(Game& g, int plies, Position& out) {
 }
 
 inline std::vector<Position> generate_suite(int count, unsigned long long seed) {
-  QuietGame q;
-  q.random.x = seed;
+  auto q = std::make_unique<QuietGame>();
+  q->random.x = seed;
   std::vector<Position> out;
   while (static_cast<int>(out.size()) < count) {
     // Even ply counts leave the upper side (the computer) to move.
-    const int plies = 2 * (4 + static_cast<int>(q.random.next() * 60));
-    q.clock.sleep(1.7);  // the warp placement reads the time of day
+    const int plies = 2 * (4 + static_cast<int>(q->random.next() * 60));
+    q->clock.sleep(1.7);  // the warp placement reads the time of day
     Position p;
-    if (random_position(q.g(), plies, p)) out.push_back(p);
+    if (random_position(q->g(), plies, p)) out.push_back(p);
   }
   return out;
+}
+
+// Writes a suite to `path`; the header comment says how it was made.
+inline bool write_suite(const std::string& path, const std::vector<Position>& positions) {
+  std::ofstream out(path);
+  out << "# Positions for the computer's search bench: the upper side (the computer)\n"
+         "# to move, from random games with warps and drops.\n";
+  int n = 0;
+  for (const auto& p : positions) write_position(out, p, ++n);
+  return static_cast<bool>(out);
 }
 
 }  // namespace zv::bench

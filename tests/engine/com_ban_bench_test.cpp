@@ -16,5 +16,12 @@ TEST(ComSearchBench, ChoicesOnTheSuiteAreUnchanged) {
   EXPECT_EQ(bench::suite_hash(suite), kPinnedChoiceHash);
 }
 
+// Writes a fresh suite by random play over the stored one. Run on purpose only:
+//   core_tests --gtest_also_run_disabled_tests --gtest_filter='*GenerateSuite'
+TEST(ComSearchBench, DISABLED_GenerateSuite) {
+  ASSERT_TRUE(bench::write_suite(bench::suite_path(),
+                                 bench::generate_suite(bench::SUITE_SIZE, bench::SUITE_SEED)));
+}
+
 }  // namespace
 }  // namespace zv

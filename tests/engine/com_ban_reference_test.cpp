@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 
 #include "engine/bench_suite.h"
 
@@ -142,14 +143,14 @@ struct Runner {
 TEST(ComSearchReference, ChoosesTheFirstBestMoveOnEverySuitePosition) {
   const auto suite = bench::load_suite(bench::suite_path());
   ASSERT_GE(suite.size(), 50u);
-  Runner reference;
-  bench::QuietGame q;
+  auto reference = std::make_unique<Runner>();
+  auto q = std::make_unique<bench::QuietGame>();
   int ties = 0;
   for (std::size_t i = 0; i < suite.size(); ++i)
     for (int level = 1; level <= 3; ++level) {
-      const Reference want = reference.run(suite[i], level);
-      bench::set_up(q.g(), suite[i], level);
-      const ComMove got = com_search(q.g());
+      const Reference want = reference->run(suite[i], level);
+      bench::set_up(q->g(), suite[i], level);
+      const ComMove got = com_search(q->g());
       SCOPED_TRACE(testing::Message() << "position " << i + 1 << " level " << level);
       ASSERT_TRUE(got.found);
       EXPECT_EQ(got.sx, want.move.sx);

@@ -56,10 +56,13 @@ struct SelectionState {
 // Window variables and menu check marks.
 struct WindowState {
   bool checked[MENU_CHECK_COUNT] = {false, false, false, false, true /* TATAMI */};
-  int background = 0;                 // current background picture code (0 = unset)
+  int background = HAIKEI_TATAMI;     // current background picture code, as the ticked item
   int guidance_colour = COL_WHITE;    // outline of a clicked piece that may not move now
   bool font_bold = false;             // the board coordinates switch the font to bold for good
   bool timer1_enabled = false;
+  // Folders of the settings file: the current folder and, when that cannot be
+  // written, the user's configuration folder. Empty = the usual ones.
+  std::string settings_dir, settings_config_dir;
 };
 
 // Elapsed-time clock, seconds.
@@ -84,6 +87,9 @@ struct HistoryState {
   std::array<int, HISTORY_MAX + 1> hist_dest_y{};
   std::array<int, HISTORY_MAX + 1> hist_piece{};
   std::array<std::array<double, 4>, HISTORY_MAX + 1> hist_time{};
+  // Entries 0..history_filled - 1 hold positions of the game on the board;
+  // later entries may be left over from an earlier game.
+  int history_filled = 0;
 };
 
 // The record file panel inside the window.
@@ -93,6 +99,7 @@ struct PanelState {
   std::string Text1, Text2, Text3, Text4;
   std::string drive;     // chosen volume (mount point)
   std::string dir_path;  // Dir1's path; File1 lists "*.棋譜" in it
+  int file_list_version = 0;  // bumped when File1 must read its folder again
 };
 
 struct GameState : BoardState, SelectionState, WindowState, ClockState, HistoryState, PanelState,

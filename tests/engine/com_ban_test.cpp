@@ -254,6 +254,46 @@ TEST(ComBan, LeavesTheClockStoppedWithoutElapsedTimeShown) {
   EXPECT_EQ(b.s.turn, b.s.man_side);
 }
 
+// The human king on (5, 9) in a net: a gold dropped on (4, 8) or (5, 8) mates,
+// and so would a pawn on (5, 8), which does not count.
+EvalBoard mate_by_drop() {
+  EvalBoard b;
+  b.put(1, 1, UE_OU).put(5, 9, SITA_OU).put(5, 7, UE_KIN).put(3, 7, UE_KEI).put(7, 7, UE_KEI);
+  b.com_hand(SLOT_HU, 1).com_hand(SLOT_KIN, 1);
+  ready(b);
+  return b;
+}
+
+TEST(ComSearch, AMatingDropStopsTheSearch) {
+  EvalBoard b = mate_by_drop();
+  int expected = count_board_moves(b.s);
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) expected += 移動チェック(b.s, COM_HAND_X, SLOT_HU, x, y, UE_HU) == YES;
+  for (int x = 1; x <= 4; ++x)
+    for (int y = 1; y <= (x < 4 ? 9 : 8); ++y)
+      expected += 移動チェック(b.s, COM_HAND_X, SLOT_KIN, x, y, UE_KIN) == YES;
+  const ComMove m = com_search(b.t.g());
+  EXPECT_EQ(m.sx, COM_HAND_X);
+  EXPECT_EQ(m.sy, SLOT_KIN);
+  EXPECT_EQ(m.dx, 4);  // the first mating square in the scan
+  EXPECT_EQ(m.dy, 8);
+  EXPECT_EQ(m.score, 9998);
+  EXPECT_EQ(b.s.trial_moves, expected);  // no gold drop after (4, 8) was tried
+}
+
+TEST(ComBan, AnnouncesMate) {
+  EvalBoard b = mate_by_drop();
+  com_ban(b.t.g());
+  EXPECT_EQ(b.s.board[4][8], UE_KIN);
+  EXPECT_EQ(b.s.com_hand[SLOT_KIN], 0);
+  EXPECT_EQ(b.s.com_hand_total, 1);
+  ASSERT_EQ(b.t.dialogs.shown.size(), 1u);
+  EXPECT_EQ(b.t.dialogs.shown[0].text, "よし！!");
+  EXPECT_EQ(b.t.dialogs.shown[0].title, "詰め ?");
+  EXPECT_EQ(b.s.winner, 0);  // the human still has to move: the game ends on the king's capture
+  EXPECT_EQ(b.s.turn, b.s.man_side);
+}
+
 TEST(ComBan, ResignsWhenNothingCanMove) {
   EvalBoard b = walled_king();
   b.put(4, 7, SITA_OU);

@@ -28,6 +28,33 @@ TEST(Evaluation, LeavingTheOwnKingAttackedScoresMinus9998EvenWithACapture) {
   EXPECT_EQ(b.trial(5, 2, 3, 2), -9998);
 }
 
+// The human king on (5, 9) with its flight squares covered: a gold on (5, 7)
+// guards (5, 8), knights on (3, 7) and (7, 7) cover (4, 9) and (6, 9).
+EvalBoard mating_net() {
+  EvalBoard b;
+  b.put(1, 1, UE_OU).put(5, 9, SITA_OU).put(5, 7, UE_KIN).put(3, 7, UE_KEI).put(7, 7, UE_KEI);
+  b.com_hand(SLOT_HU, 1).com_hand(SLOT_KIN, 1);
+  b.prepare();
+  return b;
+}
+
+TEST(Evaluation, AMatingDropScores9998) {
+  EvalBoard b = mating_net();
+  EXPECT_EQ(b.trial(COM_HAND_X, SLOT_KIN, 5, 8), 9998);
+}
+
+TEST(Evaluation, MatingWithADroppedPawnScoresMinus9998) {
+  EvalBoard b = mating_net();
+  EXPECT_EQ(b.trial(COM_HAND_X, SLOT_HU, 5, 8), -9998);
+}
+
+TEST(Evaluation, MatingWithAPawnMoveScoresMinus9998) {
+  // Golds on (4, 7) and (6, 7) back the pawn and cover (4, 8) and (6, 8).
+  EvalBoard b = mating_net();
+  b.put(5, 7, UE_HU).put(4, 7, UE_KIN).put(6, 7, UE_KIN).prepare();
+  EXPECT_EQ(b.trial(5, 7, 5, 8), -9998);
+}
+
 TEST(Evaluation, UndefendedDropOntoAnAttackedSquareCostsItsCodePlus50) {
   EvalBoard b(2);
   b.put(1, 1, UE_OU).put(9, 9, SITA_OU).put(5, 6, SITA_HU).com_hand(SLOT_GIN, 1);

@@ -43,6 +43,28 @@ void BM_ComSearch(benchmark::State& state) {
 }
 BENCHMARK(BM_ComSearch)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
 
+// A heavy turn: the starting position with two pawns and one of every other
+// piece in the computer's hand (some 500 drops to try besides the board moves).
+void BM_ComSearchFullHand(benchmark::State& state) {
+  auto q = std::make_unique<zv::bench::QuietGame>();
+  zv::初期設定(q->g());
+  zv::bench::Position p;
+  p.board = q->g().st.board;
+  p.warp = q->g().st.warp_map;
+  p.com_hand = {0, 2, 1, 1, 1, 1, 1, 1};
+  double trials = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    zv::bench::set_up(q->g(), p, static_cast<int>(state.range(0)));
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(zv::com_search(q->g()));
+    trials += static_cast<double>(q->g().st.trial_moves);
+  }
+  state.counters["trial_moves/s"] = benchmark::Counter(trials, benchmark::Counter::kIsRate);
+  state.counters["trials/turn"] = static_cast<double>(q->g().st.trial_moves);
+}
+BENCHMARK(BM_ComSearchFullHand)->Arg(3)->Unit(benchmark::kMillisecond);
+
 // Median and slowest turn of the suite: every position searched five times,
 // its fastest run kept (the machine is shared, so the fastest is the cost).
 void BM_ComTurnSpread(benchmark::State& state) {

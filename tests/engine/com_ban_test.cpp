@@ -294,6 +294,49 @@ TEST(ComBan, AnnouncesMate) {
   EXPECT_EQ(b.s.turn, b.s.man_side);
 }
 
+// Pictures drawn with `code` at grid position (q, r).
+int pictures_at(const test::RecordingCanvas& c, int code, double q, double r) {
+  int n = 0;
+  for (const auto& op : c.of(test::DrawOp::Picture)) n += op.code == code && op.a == q && op.b == r;
+  return n;
+}
+
+TEST(ComBan, ShowsItIsThinkingBeforeItSearches) {
+  EvalBoard b = only_checks();
+  com_ban(b.t.g());
+  std::vector<test::DrawOp> label;
+  std::size_t last_label = 0;
+  for (std::size_t i = 0; i < b.t.canvas.ops.size(); ++i)
+    if (b.t.canvas.ops[i].kind == test::DrawOp::Text && b.t.canvas.ops[i].text == "思考中") {
+      label.push_back(b.t.canvas.ops[i]);
+      last_label = i;
+    }
+  ASSERT_EQ(label.size(), 2u);  // a shadow, then the label
+  EXPECT_EQ(label[0].code, COL_BLACK);
+  EXPECT_EQ(label[1].code, COL_WHITE);
+  EXPECT_EQ(label[0].size, 12);
+  // The window is refreshed before the search, so before the move's first picture.
+  std::size_t refresh = 0, picture = 0;
+  for (std::size_t i = b.t.canvas.ops.size(); i-- > last_label;) {
+    if (b.t.canvas.ops[i].kind == test::DrawOp::Refresh) refresh = i;
+    if (b.t.canvas.ops[i].kind == test::DrawOp::Picture) picture = i;
+  }
+  EXPECT_GT(refresh, last_label);
+  EXPECT_LT(refresh, picture);
+}
+
+TEST(ComBan, BlinksTheMovingPieceOnItsSquare) {
+  EvalBoard b = only_checks();
+  com_ban(b.t.g());
+  EXPECT_EQ(pictures_at(b.t.canvas, UE_KEI, 4, 3), 2);
+}
+
+TEST(ComBan, BlinksADroppedPieceBesideTheBoard) {
+  EvalBoard b = mate_by_drop();
+  com_ban(b.t.g());
+  EXPECT_EQ(pictures_at(b.t.canvas, UE_KIN, COM_HAND_X, COM_HAND_ROW_BASE - SLOT_KIN), 2);
+}
+
 TEST(ComBan, ResignsWhenNothingCanMove) {
   EvalBoard b = walled_king();
   b.put(4, 7, SITA_OU);

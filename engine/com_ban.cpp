@@ -184,7 +184,7 @@ void play_move(Game& g, const ComMove& m) {
   const bool drop = m.sx == COM_HAND_X;
   手順保存(g, m.sx, m.sy, m.dx, m.dy, m.source, m.result, s.man_total_seconds,
            s.man_total_seconds, s.com_total_seconds, s.turn_seconds + s.com_total_seconds);
-  if (s.history_index >= 0 && s.history_index <= HISTORY_MAX) s.hist_piece[s.history_index] = m.result;
+  s.hist_piece[s.history_index] = m.result;  // room was checked when the turn began
   s.move_number += 1;
   描画_手数(g, s.move_number, COL_WHITE);
   if (drop)
@@ -247,6 +247,8 @@ ComMove com_search(Game& g) {
 void com_ban(Game& g) {
   auto& s = g.st;
   if (s.winner != 0) return;
+  // A move the history cannot hold could never be taken back: do not play it.
+  if (refuse_if_history_full(g)) return;
   s.turn_start_time = g.io.clock->now();
   if (s.checked[M_KEIKA]) s.timer1_enabled = true;
   消去_思考中(g);

@@ -8,7 +8,7 @@
 namespace zv {
 namespace {
 
-constexpr std::uint64_t kPinnedChoiceHash = 10844058942862960275ull;
+constexpr std::uint64_t kPinnedChoiceHash = 13564105510805792867ull;
 
 TEST(ComSearchBench, ChoicesOnTheSuiteAreUnchanged) {
   const auto suite = bench::load_suite(bench::suite_path());

@@ -149,6 +149,19 @@ INSTANTIATE_TEST_SUITE_P(
                     PromotionCase{UE_KAKU, 9, 1, UE_UMA, 9},       // keeping the better score
                     PromotionCase{UE_SYA, 3, 3, UE_RYU, 3}));
 
+TEST(ComSearch, APromotionAfterAWarpHappensWhereThePieceArrived) {
+  // The silver stepping to (2, 8) is warped on to (9, 5). A promoted silver
+  // left behind on (2, 8) as well would mate the king in the corner (the
+  // lance backs it once the silver has left (2, 7)); there is no such piece.
+  EvalBoard b;
+  b.put(9, 1, UE_OU).put(1, 9, SITA_OU).put(2, 7, UE_GIN).put(2, 1, UE_KYOU);
+  b.s.warp_map[2][8] = IRVU_KURO;
+  b.s.warp_map[9][5] = IRVU_KURO;
+  ready(b);
+  const ComMove m = com_search(b.t.g());
+  EXPECT_LT(m.score, 9998);
+}
+
 TEST(ComSearch, NoDropIsTriedWhenTheHandWasEmptyAtTheStart) {
   EvalBoard b;
   // The silver could take the human pawn, filling the hand during its trial.
@@ -244,6 +257,34 @@ TEST(ComBan, AnnouncesCheckAndHandsTheTurnBack) {
   EXPECT_TRUE(s.timer1_enabled);
   EXPECT_EQ(s.winner, 0);
   EXPECT_EQ(b.t.sound.count("play", SoundId::Piece), 1);
+}
+
+TEST(ComBan, SavesThePositionBeforeItsMoveWithTheTimes) {
+  EvalBoard b = only_checks();
+  auto& s = b.s;
+  s.history_index = 2;
+  s.man_total_seconds = 40;
+  s.com_total_seconds = 100;
+  s.turn_seconds = 7;
+  const Grid before = s.board;
+  com_ban(b.t.g());
+  EXPECT_EQ(s.hist_board[2], before);
+  EXPECT_EQ(s.history_last, 2);
+  EXPECT_DOUBLE_EQ(s.hist_time[2][前秒M], 40);
+  EXPECT_DOUBLE_EQ(s.hist_time[2][後秒M], 40);
+  EXPECT_DOUBLE_EQ(s.hist_time[2][前秒C], 100);
+  EXPECT_DOUBLE_EQ(s.hist_time[2][後秒C], 100 + s.turn_seconds);
+}
+
+TEST(ComBan, DoesNotMoveWhenTheHistoryIsFull) {
+  EvalBoard b = only_checks();
+  b.s.history_index = HISTORY_MAX + 1;
+  const Grid before = b.s.board;
+  com_ban(b.t.g());
+  EXPECT_EQ(b.s.board, before);
+  EXPECT_EQ(b.s.turn, b.s.com_side);
+  ASSERT_EQ(b.t.dialogs.shown.size(), 1u);
+  EXPECT_EQ(b.t.dialogs.shown[0].text, "これ以上の手は記録できません");
 }
 
 TEST(ComBan, LeavesTheClockStoppedWithoutElapsedTimeShown) {

@@ -13,6 +13,16 @@ inline bool on_ban(int x, int y) { return x >= 1 && x <= BAN_SIZE && y >= 1 && y
 // 元X = -1 for a drop (元Y is then the hand slot).
 double 盤評価(GameState& s, int 取得駒, int 移動駒, int 元X, int 元Y, int 先X, int 先Y);
 
+// The trial move as the evaluation's terms see it: captured code, the code now
+// on the destination (q) and before the move (S), source and destination, the
+// human king's square, and whether it was a drop.
+struct EvalTrial {
+  int captured, q, S, sx, sy, DX, DY, KX, KY;
+  bool drop;
+};
+// Adds the terms of the moved piece's kind (the last stage of 盤評価).
+void add_piece_terms(GameState& s, const EvalTrial& t, double& score);
+
 // Whole-board danger term for the trial move's piece q on (先X, 先Y).
 double 盤評価_COM危険座標(GameState& s, int q, int 先X, int 先Y);
 // 1 when a human lance, rook or dragon further down column X backs (X, Y).

@@ -40,7 +40,7 @@ struct Search {
   Hand com_hand_copy{}, man_hand_copy{};
   ComMove best{};
 
-  // Makes the trial move and its warp; returns the square the piece stands on.
+  // Makes the trial move and its warp; (px, py) is where the piece then stands.
   void make(int sx, int sy, int dx, int dy, int piece, int& px, int& py) {
     駒移動_仮(s, sx, sy, dx, dy, piece);
     px = dx;

@@ -49,7 +49,7 @@ template <void (*Setup)(GameState&)>
 void BM_Survey(benchmark::State& state) {
   test::TestGame t;
   初期設定(t.g());
-  if (Setup) Setup(t.s());
+  Setup(t.s());
   for (auto _ : state) {
     勢力調査(t.s());
     benchmark::DoNotOptimize(t.s().man_influence);

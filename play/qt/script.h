@@ -1,0 +1,63 @@
+// Scripted sessions: the command language and the transcript lines. Nothing
+// here needs a window, so parser and formatting are tested on their own.
+//
+// One command a line; blank lines are skipped. A line whose first non-blank
+// character is '#' is a comment, and " #" ends any command except text,
+// folder and file, whose value is the rest of the line taken literally.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/game.h"
+
+namespace zv::script {
+
+enum class Op {
+  Seed, Time, Menu, Click, Square, Answer, Key, Wait, Text, Folder, File, Press,
+  Board, Warp, Hands, Set, Com, Dump, Shot,
+  Invalid,  // a line that cannot be run; `why` says why
+};
+
+struct Command {
+  Op op = Op::Invalid;
+  int line = 0;
+  std::string name;          // menu, text box, set variable, press target
+  std::string value;         // text value, folder, file name, shot file
+  int button = 0;            // click/square: 1 left, 2 right; answer: 1 yes, 0 no
+  std::vector<double> nums;  // coordinates, seconds, codes
+  std::string why;
+};
+
+std::vector<Command> parse(std::string_view source);
+
+// The leading seed/time commands apply before start-up.
+struct StartOptions {
+  std::uint32_t seed = 1;
+  double time = 36000;
+  std::size_t first_command = 0;  // index of the first command run after start-up
+};
+StartOptions start_options(const std::vector<Command>& commands);
+
+// Transcript lines (without the newline).
+std::string escape(std::string_view text);
+std::string box_line(std::string_view title, std::string_view text, Buttons buttons, Answer answer);
+std::string sound_line(std::string_view op, SoundId id);
+std::string error_line(int line, std::string_view why);
+std::string dump(const GameState& s);  // four lines, each ending in '\n'
+
+// Setting up a position directly.
+// Empty on success, else why the value was not set.
+std::string set_scalar(GameState& s, std::string_view name, int value);
+void set_board(GameState& s, const std::vector<double>& codes);   // 81 codes, X outer
+void set_warp(GameState& s, const std::vector<double>& codes);
+void set_hands(GameState& s, const std::vector<double>& counts);  // 7 lower, 7 upper
+// Hand totals and the kings' squares follow the board and hands.
+void settle_position(GameState& s);
+
+// Twips of the centre of grid cell (q, r).
+double cell_centre_x(double q);
+double cell_centre_y(double r);
+
+}  // namespace zv::script

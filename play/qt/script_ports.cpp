@@ -1,0 +1,53 @@
+#include "play/qt/script_ports.h"
+
+#include <cmath>
+
+#include "play/qt/script.h"
+
+namespace zv::script {
+
+namespace {
+constexpr std::int64_t DAY_US = 86400LL * 1000000LL;
+}
+
+void ScriptClock::set(double seconds) {
+  us_ = std::llround(seconds * 1e6) % DAY_US;
+  if (us_ < 0) us_ += DAY_US;
+}
+
+void ScriptClock::advance(double seconds) {
+  if (!(seconds > 0)) return;
+  us_ = (us_ + std::llround(seconds * 1e6)) % DAY_US;
+}
+
+Answer ScriptDialogs::show(std::string_view text, std::string_view title, Buttons buttons) {
+  Answer a = Answer::Ok;
+  if (buttons == Buttons::YesNo) {
+    a = Answer::Yes;
+    if (!answers_.empty()) {
+      a = answers_.front();
+      answers_.pop_front();
+    }
+  }
+  out_ << box_line(title, text, buttons, a) << '\n';
+  return a;
+}
+
+void TranscriptSound::play(SoundId id) {
+  out_ << sound_line("play", id) << '\n';
+  inner_.play(id);
+}
+void TranscriptSound::loop(SoundId id) {
+  out_ << sound_line("loop", id) << '\n';
+  inner_.loop(id);
+}
+void TranscriptSound::stop(SoundId id) {
+  out_ << sound_line("stop", id) << '\n';
+  inner_.stop(id);
+}
+void TranscriptSound::free(SoundId id) {
+  out_ << sound_line("free", id) << '\n';
+  inner_.free(id);
+}
+
+}  // namespace zv::script

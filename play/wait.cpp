@@ -1,0 +1,22 @@
+#include <algorithm>
+
+#include "play/play.h"
+#include "view/draw.h"
+
+namespace zv {
+
+namespace {
+// Short enough that a blink looks smooth, long enough not to spin a core.
+constexpr double WAIT_STEP = 0.01;
+}  // namespace
+
+void 待ち時間(Game& g, double IN_秒) {
+  const double start = g.io.clock->now();
+  for (;;) {
+    const double elapsed = 調査_経過秒(start, g.io.clock->now());
+    if (elapsed >= IN_秒) return;
+    g.io.clock->sleep(std::min(WAIT_STEP, IN_秒 - elapsed));
+  }
+}
+
+}  // namespace zv

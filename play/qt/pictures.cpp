@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QTransform>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -37,7 +39,7 @@ struct Face {
 };
 
 const Face FACES[] = {
-    {UE_HU, "歩", "歩", false, 0.84},       {UE_TO, "と", "と", true, 0.84},
+    {UE_HU, "歩", "歩", false, 0.86},       {UE_TO, "と", "と", true, 0.86},
     {UE_KYOU, "香", "香", false, 0.88},     {UE_NARIKYOU, "成香", "成香", true, 0.88},
     {UE_KEI, "桂", "桂", false, 0.90},      {UE_NARIKEI, "成桂", "成桂", true, 0.90},
     {UE_GIN, "銀", "銀", false, 0.94},      {UE_NARIGIN, "成銀", "成銀", true, 0.94},
@@ -133,9 +135,9 @@ void paint_piece(QPainter& p, int code) {
   p.setPen(Qt::NoPen);
   p.setBrush(ink);
   if (text.size() == 1) {
-    p.drawPath(centred_text(text, path_font(250 * s), cx, cy + 40 * s));
+    p.drawPath(centred_text(text, path_font(270 * s), cx, cy + 40 * s));
   } else {
-    const QFont small = path_font(175 * s);
+    const QFont small = path_font(185 * s);
     p.drawPath(centred_text(text.left(1), small, cx, cy - 50 * s));
     p.drawPath(centred_text(text.mid(1, 1), small, cx, cy + 140 * s));
   }
@@ -335,13 +337,18 @@ void paint_title(QPainter& p) {
 
   QFont big;
   big.setFamilies({"DejaVu Serif", board_font_family()});
-  big.setPixelSize(430);
+  big.setPixelSize(400);
   big.setBold(true);
-  const QPainterPath word = centred_text("Zorvane", big, 1620, 520);
+  // Fitted into its place whatever the font's widths.
+  QPainterPath word;
+  word.addText(0, 0, big, "Zorvane");
+  const QRectF wb = word.boundingRect();
+  const double fit = std::min(1500 / wb.width(), 480 / wb.height());
+  word = QTransform().translate(1580, 500).scale(fit, fit).translate(-wb.center().x(), -wb.center().y()).map(word);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0, 0, 0, 150));
   p.drawPath(word.translated(18, 22));
-  QLinearGradient gold(0, 300, 0, 740);
+  QLinearGradient gold(0, 260, 0, 740);
   gold.setColorAt(0, QColor(0xFF, 0xF0, 0xB0));
   gold.setColorAt(0.5, QColor(0xF2, 0xC2, 0x4A));
   gold.setColorAt(1, QColor(0xB0, 0x78, 0x18));
@@ -351,7 +358,7 @@ void paint_title(QPainter& p) {
 
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0xE8, 0xE0, 0xFF));
-  p.drawPath(centred_text(QString::fromUtf8("ワープ将棋"), path_font(190), 1620, 920));
+  p.drawPath(centred_text(QString::fromUtf8("ワープ将棋"), path_font(190), 1580, 910));
 }
 
 }  // namespace

@@ -125,7 +125,7 @@ Command parse_line(std::string_view raw, int line_no) {
 
   if (word == "seed") {
     double v;
-    if (!want_args(1) || !to_integer(args[0], v) || v < 0 || v > 4294967295.0)
+    if (!want_args(1) || !to_number(args[0], v) || v != std::floor(v) || v < 0 || v > 4294967295.0)
       return usage("seed N (0..4294967295)");
     c.op = Op::Seed;
     c.nums = {v};

@@ -1,5 +1,6 @@
 #include "play/qt/script_ports.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "play/qt/script.h"
@@ -17,7 +18,8 @@ void ScriptClock::set(double seconds) {
 
 void ScriptClock::advance(double seconds) {
   if (!(seconds > 0)) return;
-  us_ = (us_ + std::llround(seconds * 1e6)) % DAY_US;
+  // At least one step, or a wait for a hair's breadth would never end.
+  us_ = (us_ + std::max<std::int64_t>(1, std::llround(seconds * 1e6))) % DAY_US;
 }
 
 Answer ScriptDialogs::show(std::string_view text, std::string_view title, Buttons buttons) {

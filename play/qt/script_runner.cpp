@@ -113,7 +113,8 @@ class Session {
       clock_.advance(TICK_SECONDS);
       form_.timer_tick();
     }
-    clock_.advance(seconds - ticks * TICK_SECONDS);
+    const double rest = seconds - ticks * TICK_SECONDS;
+    if (rest > 1e-7) clock_.advance(rest);
   }
 
   std::ostream& out_;

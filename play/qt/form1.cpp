@@ -43,6 +43,7 @@ Form1::Form1(const Setup& setup, QWidget* parent)
   view_ = new BoardView(this);
   view_->setObjectName("Canvas");
   setCentralWidget(view_);
+  view_->setFocus();
   panel_ = new FilePanel(view_);
 
   game_->io = Ports{view_, sound_, setup.dialogs, setup.clock, setup.random};

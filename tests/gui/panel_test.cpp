@@ -137,6 +137,9 @@ TEST(PanelInWindow, TypingReachesTheGameStateAndCommandsReachTheBoxes) {
   form.sync();
   EXPECT_EQ(form.file_panel()->text(1)->text(), "kifu01");
   EXPECT_FALSE(st.dir_path.empty()) << "the folder list starts in the current folder";
+  // Esc still ends the program while a text box has the keyboard.
+  QTest::keyClick(form.file_panel()->text(3), Qt::Key_Escape);
+  EXPECT_TRUE(form.ended());
 }
 
 }  // namespace

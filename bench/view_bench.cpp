@@ -57,4 +57,3 @@ BENCHMARK(BM_TimerTick);
 
 }  // namespace
 
-BENCHMARK_MAIN();

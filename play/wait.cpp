@@ -8,6 +8,8 @@ namespace zv {
 namespace {
 // Short enough that a blink looks smooth, long enough not to spin a core.
 constexpr double WAIT_STEP = 0.01;
+// Never ask for less: a clock near 86400 s cannot advance by a rounding error.
+constexpr double MIN_STEP = 0.001;
 }  // namespace
 
 void 待ち時間(Game& g, double IN_秒) {
@@ -15,7 +17,7 @@ void 待ち時間(Game& g, double IN_秒) {
   for (;;) {
     const double elapsed = 調査_経過秒(start, g.io.clock->now());
     if (elapsed >= IN_秒) return;
-    g.io.clock->sleep(std::min(WAIT_STEP, IN_秒 - elapsed));
+    g.io.clock->sleep(std::clamp(IN_秒 - elapsed, MIN_STEP, WAIT_STEP));
   }
 }
 

@@ -56,10 +56,13 @@ struct SelectionState {
 // Window variables and menu check marks.
 struct WindowState {
   bool checked[MENU_CHECK_COUNT] = {false, false, false, false, true /* TATAMI */};
-  int background = 0;                 // current background picture code (0 = unset)
+  int background = HAIKEI_TATAMI;     // current background picture code, as the ticked item
   int guidance_colour = COL_WHITE;    // outline of a clicked piece that may not move now
   bool font_bold = false;             // the board coordinates switch the font to bold for good
   bool timer1_enabled = false;
+  // Folders of the settings file: the current folder and, when that cannot be
+  // written, the user's configuration folder. Empty = the usual ones.
+  std::string settings_dir, settings_config_dir;
 };
 
 // Elapsed-time clock, seconds.

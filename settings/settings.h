@@ -1,5 +1,7 @@
 // The settings file and the option menu commands.
 #pragma once
+#include <string>
+
 #include "model/game.h"
 
 namespace zv {
@@ -15,5 +17,8 @@ void RENGA_Click(Game& g);
 void SIDOU_Click(Game& g);
 void BGM_Click(Game& g);
 void VER_Click(Game& g);
+
+// The version box's text: name and version, home page, e-mail, lines joined by CR.
+std::string version_text();
 
 }  // namespace zv

@@ -1,0 +1,51 @@
+// Zorvane.ini: where it lives, and its lines as bytes.
+#pragma once
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/game.h"
+
+namespace zv {
+
+inline constexpr std::string_view SETTINGS_FILE_NAME = "Zorvane.ini";
+// A longer file is not one of ours; it is treated as unreadable.
+inline constexpr std::size_t SETTINGS_MAX_BYTES = 64 * 1024;
+
+struct SettingsLine {
+  std::optional<std::string> key, value;  // UTF-8; nothing when not valid Shift-JIS
+};
+
+// The lines of a settings file; nothing when a line has no "=". Lines end
+// with CR LF, CR or LF; nothing else is trimmed.
+std::optional<std::vector<SettingsLine>> parse_settings(std::string_view bytes);
+
+// Applies the file's lines to the menu and the window; false when the bytes
+// are damaged, and then nothing has been changed.
+bool apply_settings_bytes(Game& g, std::string_view bytes);
+
+// The settings text for the current check marks, Shift-JIS with CR LF.
+std::string settings_bytes(const GameState& s);
+
+struct SettingsPlaces {
+  std::filesystem::path current;  // the program's current folder
+  std::filesystem::path config;   // used when the current folder cannot be written
+};
+
+// $XDG_CONFIG_HOME/zorvane, else ~/.config/zorvane; empty when neither is known.
+std::filesystem::path default_settings_config_dir();
+SettingsPlaces settings_places(const GameState& s);
+
+// The file to read: the current folder's, unless it cannot be written and the
+// configuration folder has one. Empty when there is none anywhere.
+std::filesystem::path settings_read_path(const SettingsPlaces& places);
+// Nothing when the file cannot be read whole.
+std::optional<std::string> read_settings_file(const std::filesystem::path& path);
+// Writes to the current folder, else to the configuration folder (created
+// when missing). Returns where it wrote; empty when it could not.
+std::filesystem::path write_settings_file(const SettingsPlaces& places, std::string_view bytes);
+
+}  // namespace zv

@@ -29,10 +29,6 @@ constexpr int TIMER1_MS = 50;
 constexpr double PANEL_X1 = X0 + CELL_W, PANEL_Y1 = Y0 + CELL_H;
 constexpr double PANEL_X2 = X0 + CELL_W * (BAN_SIZE + 1), PANEL_Y2 = Y0 + CELL_H * (BAN_SIZE + 1);
 
-// Buffers are freed in this order at the end.
-constexpr SoundId FREE_ORDER[] = {SoundId::Other, SoundId::Forbidden, SoundId::Piece,
-                                  SoundId::Music, SoundId::Ending,    SoundId::Warp};
-
 }  // namespace
 
 Form1::Form1(const Setup& setup, QWidget* parent)
@@ -112,8 +108,7 @@ QMenu* Form1::submenu(std::string_view name) const {
 void Form1::Form_Load() {
   Game& g = *game_;
   auto& st = g.st;
-  sound_->initialize(*g.io.dialogs);
-  sound_->create_buffers();
+  sound_->start(*g.io.dialogs);
 
   st.com_level = 3;
   st.checked[M_LEVEL1] = st.checked[M_LEVEL2] = false;
@@ -142,8 +137,7 @@ void Form1::終了処理() {
   if (shut_down_) return;
   shut_down_ = true;
   if (timer1_) timer1_->stop();
-  for (SoundId id : FREE_ORDER) sound_->free(id);
-  sound_->terminate();
+  sound_->shutdown();
 }
 
 void Form1::end_program() {

@@ -7,7 +7,6 @@
 
 #include "model/constants.h"
 #include "model/setup.h"
-#include "play/qt/sound_system.h"
 
 namespace zv::script {
 
@@ -295,8 +294,8 @@ std::string box_line(std::string_view title, std::string_view text, Buttons butt
   return out + "yesno answer=" + (answer == Answer::No ? "no" : "yes");
 }
 
-std::string sound_line(std::string_view op, SoundId id) {
-  return "sound " + std::string(op) + ' ' + shell::sound_file_name(id);
+std::string sound_line(std::string_view op, std::string_view file) {
+  return "sound " + std::string(op) + ' ' + std::string(file);
 }
 
 std::string error_line(int line, std::string_view why) {

@@ -43,7 +43,7 @@ StartOptions start_options(const std::vector<Command>& commands);
 // Transcript lines (without the newline).
 std::string escape(std::string_view text);
 std::string box_line(std::string_view title, std::string_view text, Buttons buttons, Answer answer);
-std::string sound_line(std::string_view op, SoundId id);
+std::string sound_line(std::string_view op, std::string_view file);
 std::string error_line(int line, std::string_view why);
 std::string dump(const GameState& s);  // four lines, each ending in '\n'
 

@@ -35,21 +35,4 @@ Answer ScriptDialogs::show(std::string_view text, std::string_view title, Button
   return a;
 }
 
-void TranscriptSound::play(SoundId id) {
-  out_ << sound_line("play", id) << '\n';
-  inner_.play(id);
-}
-void TranscriptSound::loop(SoundId id) {
-  out_ << sound_line("loop", id) << '\n';
-  inner_.loop(id);
-}
-void TranscriptSound::stop(SoundId id) {
-  out_ << sound_line("stop", id) << '\n';
-  inner_.stop(id);
-}
-void TranscriptSound::free(SoundId id) {
-  out_ << sound_line("free", id) << '\n';
-  inner_.free(id);
-}
-
 }  // namespace zv::script

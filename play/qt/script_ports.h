@@ -1,11 +1,11 @@
-// The ports of a scripted session: a virtual clock, scripted message-box
-// answers and a sound decorator, the last two writing transcript lines.
+// The ports of a scripted session: a virtual clock and scripted message-box
+// answers, written into the transcript.
 #pragma once
 #include <cstdint>
 #include <deque>
 #include <ostream>
 
-#include "play/qt/sound_system.h"
+#include "model/ports.h"
 
 namespace zv::script {
 
@@ -32,23 +32,6 @@ class ScriptDialogs final : public Dialogs {
  private:
   std::ostream& out_;
   std::deque<Answer> answers_;  // for the next Yes/No boxes; yes when empty
-};
-
-// Prints every sound call, then passes it on.
-class TranscriptSound final : public shell::SoundSystem {
- public:
-  TranscriptSound(shell::SoundSystem& inner, std::ostream& out) : inner_(inner), out_(out) {}
-  void play(SoundId id) override;
-  void loop(SoundId id) override;
-  void stop(SoundId id) override;
-  void free(SoundId id) override;
-  void initialize(Dialogs& d) override { inner_.initialize(d); }
-  void create_buffers() override { inner_.create_buffers(); }
-  void terminate() override { inner_.terminate(); }
-
- private:
-  shell::SoundSystem& inner_;
-  std::ostream& out_;
 };
 
 }  // namespace zv::script

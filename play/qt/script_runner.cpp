@@ -22,8 +22,12 @@ constexpr double TICK_SECONDS = 0.05;  // Timer1's interval
 class Session {
  public:
   Session(const script::StartOptions& start, SoundSystem& sound, std::ostream& out)
-      : out_(out), clock_(start.time), random_(start.seed), dialogs_(out), sound_(sound, out),
-        form_(Form1::Setup{&dialogs_, &clock_, &random_, &sound_, false}) {}
+      : out_(out), clock_(start.time), random_(start.seed), dialogs_(out),
+        form_(Form1::Setup{&dialogs_, &clock_, &random_, &sound, false}) {
+    sound.set_observer([&out](std::string_view op, std::string_view file) {
+      out << script::sound_line(op, file) << '\n';
+    });
+  }
 
   void start() {
     form_.Form_Load();
@@ -121,7 +125,6 @@ class Session {
   script::ScriptClock clock_;
   MtRandom random_;
   script::ScriptDialogs dialogs_;
-  script::TranscriptSound sound_;
   Form1 form_;
 };
 

@@ -5,7 +5,7 @@
 
 namespace zv::shell {
 
-struct SoundSystem;
+class SoundSystem;
 
 // Runs the script in `source`; the transcript goes to `out`. `sound` is the
 // sound component behind the transcript's sound lines.

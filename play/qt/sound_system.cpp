@@ -1,17 +1,17 @@
 #include "play/qt/sound_system.h"
 
+#include "sound/module1.h"
+
 namespace zv::shell {
 
-const char* sound_file_name(SoundId id) {
-  switch (id) {
-    case SoundId::Other: return "その他.wav";
-    case SoundId::Forbidden: return "禁止.wav";
-    case SoundId::Warp: return "ワープ.wav";
-    case SoundId::Piece: return "駒打音.wav";
-    case SoundId::Music: return "BGM.wav";
-    case SoundId::Ending: return "ENDING.wav";
-  }
-  return "";
+void SilentSound::notify(std::string_view op, SoundId id) {
+  if (observer_) observer_(op, sound_file_name(id));
+}
+
+void SilentSound::shutdown() {
+  if (shut_down_) return;
+  shut_down_ = true;
+  for (SoundId id : FREE_ORDER) notify("free", id);
 }
 
 }  // namespace zv::shell

@@ -1,32 +1,47 @@
 // The sound component as the window sees it: the game's Sound port plus the
 // start-up and shut-down steps that only the window performs.
 #pragma once
+#include <functional>
+#include <string_view>
+
 #include "model/ports.h"
 
 namespace zv::shell {
 
-struct SoundSystem : Sound {
-  // Starts the sound library; a failure is reported through the dialogs and
-  // the game goes on silently.
-  virtual void initialize(Dialogs& dialogs) = 0;
-  // Loads the six sound files, one buffer each.
-  virtual void create_buffers() = 0;
-  virtual void free(SoundId id) = 0;
-  virtual void terminate() = 0;
+class SoundSystem : public Sound {
+ public:
+  // op is "play", "loop", "stop" or "free"; file the buffer's file name.
+  using Observer = std::function<void(std::string_view op, std::string_view file)>;
+
+  // Starts the library and creates the six buffers; a failure is reported
+  // through the dialogs and the game goes on silently.
+  virtual void start(Dialogs& dialogs) = 0;
+  // Frees the six buffers (その他, 禁止, 駒打音, BGM, ENDING, ワープ) and shuts
+  // the library down. Runs once.
+  virtual void shutdown() = 0;
+  // Told of every request, whether or not a sound can be heard.
+  virtual void set_observer(Observer observer) = 0;
 };
 
-// File name of each buffer ("禁止.wav" etc.).
-const char* sound_file_name(SoundId id);
+// The order in which the buffers are freed at the end.
+inline constexpr SoundId FREE_ORDER[SOUND_COUNT] = {SoundId::Other, SoundId::Forbidden,
+                                                    SoundId::Piece, SoundId::Music,
+                                                    SoundId::Ending, SoundId::Warp};
 
-// Used when no sound library is built in: every call does nothing.
-struct SilentSound final : SoundSystem {
-  void play(SoundId) override {}
-  void loop(SoundId) override {}
-  void stop(SoundId) override {}
-  void initialize(Dialogs&) override {}
-  void create_buffers() override {}
-  void free(SoundId) override {}
-  void terminate() override {}
+// No library at all: requests are only reported.
+class SilentSound final : public SoundSystem {
+ public:
+  void play(SoundId id) override { notify("play", id); }
+  void loop(SoundId id) override { notify("loop", id); }
+  void stop(SoundId id) override { notify("stop", id); }
+  void start(Dialogs&) override {}
+  void shutdown() override;
+  void set_observer(Observer observer) override { observer_ = std::move(observer); }
+
+ private:
+  void notify(std::string_view op, SoundId id);
+  Observer observer_;
+  bool shut_down_ = false;
 };
 
 }  // namespace zv::shell

@@ -30,5 +30,20 @@ bench: deps
 	cmake --build build-bench -j $(JOBS) --target zorvane_bench
 	./build-bench/bench/zorvane_bench
 
+# Builds the fuzz targets with clang; FUZZ_SECONDS=60 also runs each that long
+# (the record reader starts from the sample records).
+FUZZ_SECONDS ?= 0
+fuzz:
+	@bash scripts/deps.sh clang libclang-rt-14-dev
+	CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORVANE_FUZZ=ON -DZORVANE_CORE_ONLY=ON >/dev/null
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_targets
+	@if [ "$(FUZZ_SECONDS)" -gt 0 ]; then \
+	  for f in build-fuzz/fuzz/*_fuzz; do \
+	    n=$$(basename $$f); mkdir -p build-fuzz/corpus/$$n; \
+	    extra=""; [ -f fuzz/$$n.dict ] && extra="-dict=fuzz/$$n.dict"; \
+	    [ $$n = record_fuzz ] && extra="$$extra tests/data/records"; \
+	    $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzz/corpus/$$n $$extra || exit 1; \
+	  done; fi
+
 clean:
 	rm -rf build build-asan build-bench build-fuzz

@@ -87,6 +87,9 @@ struct HistoryState {
   std::array<int, HISTORY_MAX + 1> hist_dest_y{};
   std::array<int, HISTORY_MAX + 1> hist_piece{};
   std::array<std::array<double, 4>, HISTORY_MAX + 1> hist_time{};
+  // Entries 0..history_filled - 1 hold positions of the game on the board;
+  // later entries may be left over from an earlier game.
+  int history_filled = 0;
 };
 
 // The record file panel inside the window.
@@ -96,6 +99,7 @@ struct PanelState {
   std::string Text1, Text2, Text3, Text4;
   std::string drive;     // chosen volume (mount point)
   std::string dir_path;  // Dir1's path; File1 lists "*.棋譜" in it
+  int file_list_version = 0;  // bumped when File1 must read its folder again
 };
 
 struct GameState : BoardState, SelectionState, WindowState, ClockState, HistoryState, PanelState,

@@ -9,9 +9,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStorageInfo>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
+
+#include "record/panel.h"
 
 namespace zv::shell {
 
@@ -91,14 +93,10 @@ FilePanel::FilePanel(QWidget* parent) : QFrame(parent) {
 
 void FilePanel::fill_drives(const std::string& current) {
   drive1_->clear();
-  QStringList roots;
-  for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
-    if (!v.isValid() || !v.isReady() || !QFileInfo(v.rootPath()).isDir()) continue;
-    if (!roots.contains(v.rootPath())) roots << v.rootPath();
-  }
-  if (!current.empty() && !roots.contains(q(current))) roots << q(current);
-  roots.sort();
-  for (const QString& r : roots) drive1_->addItem(QDir::toNativeSeparators(r), r);
+  std::vector<std::string> roots = list_volumes();
+  if (!current.empty() && std::find(roots.begin(), roots.end(), current) == roots.end())
+    roots.push_back(current);
+  for (const std::string& r : roots) drive1_->addItem(QDir::toNativeSeparators(q(r)), q(r));
   drive1_->setCurrentIndex(drive1_->findData(q(current)));
 }
 
@@ -131,9 +129,7 @@ void FilePanel::fill_folders(const std::string& path) {
 void FilePanel::fill_files(const std::string& path) {
   file1_->clear();
   if (path.empty()) return;
-  const QDir here(q(path));
-  for (const QString& f : here.entryList({QString::fromUtf8("*.棋譜")}, QDir::Files, QDir::Name))
-    file1_->addItem(f);
+  for (const std::string& f : list_record_files(path)) file1_->addItem(q(f));
 }
 
 void FilePanel::sync(const PanelState& st, bool rescan) {
@@ -149,12 +145,17 @@ void FilePanel::sync(const PanelState& st, bool rescan) {
   for (int t = 1; t <= 4; ++t)
     if (texts_[t]->text() != q(*values[t])) texts_[t]->setText(q(*values[t]));
 
-  if (any && (rescan || drive1_->count() == 0 || drive1_->currentData().toString() != q(st.drive)))
+  // The lists are read again when the panel opens, when the folder changes
+  // and when the game says the folder's files changed.
+  const bool opening = any && isHidden();
+  if (any && (opening || rescan || drive1_->currentData().toString() != q(st.drive)))
     fill_drives(st.drive);
-  if (any && (rescan || shown_dir_ != st.dir_path)) {
-    fill_folders(st.dir_path);
+  if (any && (opening || rescan || shown_dir_ != st.dir_path)) fill_folders(st.dir_path);
+  if (any && (opening || rescan || shown_dir_ != st.dir_path || shown_version_ != st.file_list_version))
     fill_files(st.dir_path);
+  if (any) {
     shown_dir_ = st.dir_path;
+    shown_version_ = st.file_list_version;
   }
   setVisible(any);
   if (any) raise();

@@ -20,7 +20,7 @@ class FilePanel final : public QFrame {
  public:
   explicit FilePanel(QWidget* parent = nullptr);
 
-  // Mirrors visibility, texts, drive and folder; `rescan` re-reads the folder.
+  // Mirrors visibility, texts, drive and folder; `rescan` reads the lists again.
   void sync(const PanelState& st, bool rescan);
 
   std::function<void(const std::string& root)> on_drive;
@@ -48,6 +48,7 @@ class FilePanel final : public QFrame {
   QLabel* labels_[4] = {};
   QPushButton* command1_;
   std::string shown_dir_;
+  int shown_version_ = -1;
 };
 
 }  // namespace zv::shell

@@ -1,11 +1,9 @@
 #include "play/qt/form1.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
-#include <QStorageInfo>
 #include <QTimer>
 #include <cmath>
 
@@ -43,11 +41,6 @@ Form1::Form1(const Setup& setup, QWidget* parent)
   panel_ = new FilePanel(view_);
 
   game_->io = Ports{view_, sound_, setup.dialogs, setup.clock, setup.random};
-
-  // The folder list starts in the current folder, as the program was started.
-  auto& st = game_->st;
-  if (st.dir_path.empty()) st.dir_path = QDir::currentPath().toStdString();
-  if (st.drive.empty()) st.drive = QStorageInfo(QDir::currentPath()).rootPath().toStdString();
 
   build_menus();
 
@@ -253,7 +246,7 @@ void Form1::sync() {
   const auto& st = game_->st;
   for (const MenuEntry& e : menu_tree())
     if (e.check >= 0) actions_.at(e.name)->setChecked(st.checked[e.check]);
-  panel_->sync(st, true);
+  panel_->sync(st, false);
   place_panel();
 }
 

@@ -11,6 +11,7 @@
 
 #include "model/constants.h"
 #include "play/qt/board_view.h"
+#include "play/qt/file_panel.h"
 #include "play/qt/form1.h"
 #include "play/play.h"
 #include "play/qt/menu_tree.h"
@@ -179,6 +180,23 @@ TEST_F(Window, OwariAndClosingEndTheSameWay) {
   form->Form_KeyPress(KEY_ESC);
   form->choose_menu("OWARI", true);
   EXPECT_EQ(sound.count("shutdown"), 1) << "only once";
+}
+
+// Opening 対局, 局面 or ｵﾌﾟｼｮﾝ closes the record file panel.
+TEST_F(Window, OpeningSomeMenusClosesTheFilePanel) {
+  load();
+  for (const char* name : {"TAIKYOKU", "STOP", "OPTION"}) {
+    ASSERT_TRUE(form->choose_menu("KIFU_READ", true));
+    ASSERT_TRUE(st().file1_visible);
+    emit form->submenu(name)->aboutToShow();
+    EXPECT_FALSE(st().drive1_visible || st().dir1_visible || st().file1_visible || st().text_visible)
+        << name;
+    EXPECT_TRUE(form->file_panel()->isHidden()) << name;
+  }
+  // 棋譜 itself leaves it open.
+  ASSERT_TRUE(form->choose_menu("KIFU_READ", true));
+  emit form->submenu("KIFU")->aboutToShow();
+  EXPECT_TRUE(st().file1_visible);
 }
 
 TEST_F(Window, UnknownMenuNamesAreRefused) {

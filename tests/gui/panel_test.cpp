@@ -128,15 +128,16 @@ TEST(PanelInWindow, TypingReachesTheGameStateAndCommandsReachTheBoxes) {
   form.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   auto& st = form.game().st;
-  st.text_visible = true;
-  form.sync();
+  ASSERT_TRUE(form.choose_menu("KIFU_WRITE", true));
   EXPECT_TRUE(form.file_panel()->isVisible());
+  EXPECT_TRUE(form.file_panel()->text(3)->isVisible());
+  EXPECT_FALSE(form.file_panel()->file1()->isVisible());
   QTest::keyClicks(form.file_panel()->text(3), "Hanako");
   EXPECT_EQ(st.Text3, "Hanako");
   st.Text1 = "kifu01";
   form.sync();
   EXPECT_EQ(form.file_panel()->text(1)->text(), "kifu01");
-  EXPECT_FALSE(st.dir_path.empty()) << "the folder list starts in the current folder";
+  EXPECT_FALSE(st.dir_path.empty()) << "the folder list opens somewhere";
   // Esc still ends the program while a text box has the keyboard.
   QTest::keyClick(form.file_panel()->text(3), Qt::Key_Escape);
   EXPECT_TRUE(form.ended());

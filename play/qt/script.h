@@ -40,7 +40,13 @@ struct StartOptions {
 };
 StartOptions start_options(const std::vector<Command>& commands);
 
-// Transcript lines (without the newline).
+// Transcript lines (without the newline):
+//   box title="…" text="…" buttons=ok          an OK box (no answer is printed)
+//   box title="…" text="…" buttons=yesno answer=yes|no
+//   sound play|loop|stop|free FILE
+//   error LINE: WHY                            a script line that could not run
+//   end                                        the program has ended
+// Texts escape \ " CR LF and TAB as \\ \" \r \n \t.
 std::string escape(std::string_view text);
 std::string box_line(std::string_view title, std::string_view text, Buttons buttons, Answer answer);
 std::string sound_line(std::string_view op, std::string_view file);

@@ -4,6 +4,22 @@
 // One command a line; blank lines are skipped. A line whose first non-blank
 // character is '#' is a comment, and " #" ends any command except text,
 // folder and file, whose value is the rest of the line taken literally.
+//
+//   seed N, time SECONDS     before every other command: applied before start-up
+//                            (defaults 1 and 36000); later: reseed, set the clock
+//   menu NAME                the menu entry by control name; the menus above it
+//                            are opened first, as a user must
+//   click left|right X Y     a mouse click at twips (X, Y)
+//   square left|right Q R    the same at the centre of grid cell (Q, R)
+//   answer yes|no            the answer to the next Yes/No box (default yes)
+//   key N                    a key press with code N (27 is Esc)
+//   wait SECONDS             the clock moves on; Timer1 ticks every 50 ms of it
+//   text TextN VALUE, folder PATH, file NAME, press Command1
+//                            the file panel; refused while the control is hidden
+//   board C1..C81, warp W1..W81 (X outer, Y inner), hands M1..M7 U1..U7
+//                            a position set up directly and redrawn
+//   set NAME VALUE           a scalar of the game state (dump's names and more)
+//   com, dump, shot FILE     the computer's turn, the state, a PNG of the window
 #pragma once
 #include <cstdint>
 #include <string>

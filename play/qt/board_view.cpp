@@ -20,7 +20,9 @@ constexpr double TEXT_SLACK = 30;
 // Hidden ops are dropped once they outnumber the visible ones by this much.
 constexpr std::size_t COMPACT_SLACK = 2000;
 
-int size_key(double size, bool bold) { return static_cast<int>(std::lround(size * 100)) * 2 + (bold ? 1 : 0); }
+int size_key(double size, bool bold) {
+  return static_cast<int>(std::lround(size * 100)) * 2 + (bold ? 1 : 0);
+}
 
 }  // namespace
 
@@ -91,7 +93,8 @@ TwipRect BoardView::text_bounds(std::string_view utf8, double size, bool bold, d
   return {x - TEXT_SLACK, y - TEXT_SLACK, x + w + TEXT_SLACK, y + h + TEXT_SLACK};
 }
 
-void BoardView::text(double x, double y, std::string_view utf8, int colour, double size, bool bold) {
+void BoardView::text(double x, double y, std::string_view utf8, int colour, double size,
+                     bool bold) {
   if (utf8.empty() || !(size > 0)) return;
   PaintOp op;
   op.kind = PaintOp::Text;
@@ -142,14 +145,17 @@ void BoardView::paint_op(QPainter& p, const PaintOp& op) {
   switch (op.kind) {
     case PaintOp::Picture: {
       // Both corners are rounded, so neighbouring cells meet without seams.
-      const int x1 = dev(op.area.x1), y1 = dev(op.area.y1), x2 = dev(op.area.x2), y2 = dev(op.area.y2);
-      if (x2 <= 0 || y2 <= 0 || x1 >= surface_.width() || y1 >= surface_.height() || x2 <= x1 || y2 <= y1)
+      const int x1 = dev(op.area.x1), y1 = dev(op.area.y1), x2 = dev(op.area.x2),
+                y2 = dev(op.area.y2);
+      if (x2 <= 0 || y2 <= 0 || x1 >= surface_.width() || y1 >= surface_.height() || x2 <= x1 ||
+          y2 <= y1)
         return;
       p.drawImage(QPoint(x1, y1), picture_image(op.code, x2 - x1, y2 - y1));
       return;
     }
     case PaintOp::Box: {
-      const int x1 = dev(op.area.x1), y1 = dev(op.area.y1), x2 = dev(op.area.x2), y2 = dev(op.area.y2);
+      const int x1 = dev(op.area.x1), y1 = dev(op.area.y1), x2 = dev(op.area.x2),
+                y2 = dev(op.area.y2);
       const int w = std::max(1, static_cast<int>(std::lround(OUTLINE_TWIPS * s)));
       const int o = w / 2;
       const QColor c = palette_colour(op.code);
@@ -209,10 +215,17 @@ void BoardView::resizeEvent(QResizeEvent* e) {
 void BoardView::mousePressEvent(QMouseEvent* e) {
   int button = 0;
   switch (e->button()) {
-    case Qt::LeftButton: button = 1; break;
-    case Qt::RightButton: button = 2; break;
-    case Qt::MiddleButton: button = 4; break;
-    default: return;
+    case Qt::LeftButton:
+      button = 1;
+      break;
+    case Qt::RightButton:
+      button = 2;
+      break;
+    case Qt::MiddleButton:
+      button = 4;
+      break;
+    default:
+      return;
   }
   const auto m = e->modifiers();
   const int shift = (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |

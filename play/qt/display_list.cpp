@@ -6,8 +6,12 @@
 
 namespace zv::shell {
 
-int DisplayList::bucket_x(double x) { return static_cast<int>(std::floor((x - X0) / CELL_W)); }
-int DisplayList::bucket_y(double y) { return static_cast<int>(std::floor((y - Y0) / CELL_H)); }
+int DisplayList::bucket_x(double x) {
+  return static_cast<int>(std::floor((x - X0) / CELL_W));
+}
+int DisplayList::bucket_y(double y) {
+  return static_cast<int>(std::floor((y - Y0) / CELL_H));
+}
 
 void DisplayList::kill(std::size_t i) {
   if (!alive_[i]) return;
@@ -22,8 +26,9 @@ bool DisplayList::hides(const PaintOp& later, const PaintOp& earlier) const {
     case PaintOp::Box:
       return earlier.kind == PaintOp::Box && earlier.area == later.area;
     case PaintOp::Text:
-      return earlier.kind == PaintOp::Text && earlier.area == later.area && earlier.code == later.code &&
-             earlier.size == later.size && earlier.bold == later.bold && earlier.text == later.text;
+      return earlier.kind == PaintOp::Text && earlier.area == later.area &&
+             earlier.code == later.code && earlier.size == later.size &&
+             earlier.bold == later.bold && earlier.text == later.text;
   }
   return false;
 }

@@ -21,9 +21,9 @@ struct TwipRect {
 struct PaintOp {
   enum Kind : std::uint8_t { Picture, Box, Text };
   Kind kind = Picture;
-  int code = 0;       // picture code, or palette colour for boxes and texts
-  TwipRect area;      // picture cell, box corners, or text's upper-left corner (x1, y1)
-  TwipRect bounds;    // everything the op may colour
+  int code = 0;     // picture code, or palette colour for boxes and texts
+  TwipRect area;    // picture cell, box corners, or text's upper-left corner (x1, y1)
+  TwipRect bounds;  // everything the op may colour
   std::string text;
   double size = 0;
   bool bold = false;
@@ -46,7 +46,9 @@ class DisplayList {
   void clear();
 
  private:
-  static std::int64_t key(int bx, int by) { return (static_cast<std::int64_t>(bx) << 32) ^ static_cast<std::uint32_t>(by); }
+  static std::int64_t key(int bx, int by) {
+    return (static_cast<std::int64_t>(bx) << 32) ^ static_cast<std::uint32_t>(by);
+  }
   static int bucket_x(double x);
   static int bucket_y(double y);
   void kill(std::size_t i);

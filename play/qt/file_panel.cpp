@@ -19,15 +19,20 @@ namespace zv::shell {
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
-std::string u8(const QString& s) { return s.toStdString(); }
+QString q(const std::string& s) {
+  return QString::fromStdString(s);
+}
+std::string u8(const QString& s) {
+  return s.toStdString();
+}
 
 // Label1(0..3) top to bottom, and the text box beside each.
 struct Row {
   const char* caption;
   int text;
 };
-constexpr Row ROWS[4] = {{"対 局 名：", 2}, {"先    手 ：", 3}, {"後    手 ：", 4}, {"ﾌｧｲﾙ名 ：", 1}};
+constexpr Row ROWS[4] = {
+    {"対 局 名：", 2}, {"先    手 ：", 3}, {"後    手 ：", 4}, {"ﾌｧｲﾙ名 ：", 1}};
 
 }  // namespace
 
@@ -108,7 +113,7 @@ void FilePanel::fill_folders(const std::string& path) {
   const QIcon closed = style()->standardIcon(QStyle::SP_DirIcon);
   // The open folders from the root down, then the folders inside this one.
   QStringList chain;
-  for (QDir d = here;; ) {
+  for (QDir d = here;;) {
     chain.prepend(d.absolutePath());
     if (d.isRoot() || !d.cdUp()) break;
   }
@@ -151,7 +156,8 @@ void FilePanel::sync(const PanelState& st, bool rescan) {
   if (any && (opening || rescan || drive1_->currentData().toString() != q(st.drive)))
     fill_drives(st.drive);
   if (any && (opening || rescan || shown_dir_ != st.dir_path)) fill_folders(st.dir_path);
-  if (any && (opening || rescan || shown_dir_ != st.dir_path || shown_version_ != st.file_list_version))
+  if (any &&
+      (opening || rescan || shown_dir_ != st.dir_path || shown_version_ != st.file_list_version))
     fill_files(st.dir_path);
   if (any) {
     shown_dir_ = st.dir_path;

@@ -47,7 +47,8 @@ Form1::Form1(const Setup& setup, QWidget* parent)
   view_->on_mouse_down = [this](int b, int s, double x, double y) { mouse_down(b, s, x, y); };
   view_->on_resized = [this] { place_panel(); };
   panel_->on_text = [this](int i, const std::string& t) {
-    std::string* texts[5] = {nullptr, &game_->st.Text1, &game_->st.Text2, &game_->st.Text3, &game_->st.Text4};
+    std::string* texts[5] = {nullptr, &game_->st.Text1, &game_->st.Text2, &game_->st.Text3,
+                             &game_->st.Text4};
     *texts[i] = t;
   };
   panel_->on_drive = [this](const std::string& r) { choose_drive(r); };
@@ -121,7 +122,8 @@ void Form1::Form_Load() {
     const double dx = scr->logicalDotsPerInchX() / TWIPS_PER_INCH;
     const double dy = scr->logicalDotsPerInchY() / TWIPS_PER_INCH;
     move(scr->availableGeometry().topLeft());
-    resize(static_cast<int>(std::lround(WINDOW_W * dx)), static_cast<int>(std::lround(WINDOW_H * dy)));
+    resize(static_cast<int>(std::lround(WINDOW_W * dx)),
+           static_cast<int>(std::lround(WINDOW_H * dy)));
   }
   sync();
 }
@@ -190,7 +192,8 @@ bool Form1::choose_menu(std::string_view name, bool open_parents) {
   if (!e) return false;
   if (open_parents) {
     std::vector<const MenuEntry*> chain;
-    for (const char* p = e->parent; p; p = find_menu(p)->parent) chain.insert(chain.begin(), find_menu(p));
+    for (const char* p = e->parent; p; p = find_menu(p)->parent)
+      chain.insert(chain.begin(), find_menu(p));
     for (const MenuEntry* p : chain) run(*p);
   }
   run(*e);
@@ -251,7 +254,8 @@ void Form1::sync() {
 }
 
 void Form1::place_panel() {
-  const QRectF r = view_->to_widget(QRectF(QPointF(PANEL_X1, PANEL_Y1), QPointF(PANEL_X2, PANEL_Y2)));
+  const QRectF r =
+      view_->to_widget(QRectF(QPointF(PANEL_X1, PANEL_Y1), QPointF(PANEL_X2, PANEL_Y2)));
   panel_->setGeometry(r.toAlignedRect());
 }
 

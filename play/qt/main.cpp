@@ -38,7 +38,8 @@ int script(int argc, char** argv, const std::string& file) {
   QApplication::setApplicationName("Zorvane");
   QFile f(QString::fromLocal8Bit(file.c_str()));
   if (!f.open(QIODevice::ReadOnly)) {
-    std::cerr << "zorvane: cannot read the script " << file << ": " << f.errorString().toStdString() << '\n';
+    std::cerr << "zorvane: cannot read the script " << file << ": " << f.errorString().toStdString()
+              << '\n';
     return 2;
   }
   const QByteArray source = f.readAll();
@@ -55,13 +56,19 @@ int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   const auto o = zv::shell::parse_options(args);
   switch (o.mode) {
-    case zv::shell::Options::Help: std::cout << zv::shell::help_text(); return 0;
-    case zv::shell::Options::Version: std::cout << zv::shell::version_text(); return 0;
+    case zv::shell::Options::Help:
+      std::cout << zv::shell::help_text();
+      return 0;
+    case zv::shell::Options::Version:
+      std::cout << zv::shell::version_text();
+      return 0;
     case zv::shell::Options::Error:
       std::cerr << "zorvane: " << o.error << "\nTry 'zorvane --help' for more information.\n";
       return 2;
-    case zv::shell::Options::Script: return script(argc, argv, o.script);
-    case zv::shell::Options::Play: break;
+    case zv::shell::Options::Script:
+      return script(argc, argv, o.script);
+    case zv::shell::Options::Play:
+      break;
   }
   return play(argc, argv);
 }

@@ -48,7 +48,9 @@ const MenuEntry TREE[] = {
 
 }  // namespace
 
-std::span<const MenuEntry> menu_tree() { return TREE; }
+std::span<const MenuEntry> menu_tree() {
+  return TREE;
+}
 
 const MenuEntry* find_menu(std::string_view name) {
   for (const auto& e : menu_tree())

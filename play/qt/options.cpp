@@ -60,6 +60,8 @@ std::string help_text() {
          "destination (right button to promote); Esc ends the program.\n";
 }
 
-std::string version_text() { return std::string("zorvane ") + ZORVANE_VERSION + "\n"; }
+std::string version_text() {
+  return std::string("zorvane ") + ZORVANE_VERSION + "\n";
+}
 
 }  // namespace zv::shell

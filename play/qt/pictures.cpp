@@ -35,17 +35,17 @@ struct Face {
   const char* text;  // one or two characters, top to bottom
   const char* upper_text;
   bool promoted;
-  double scale;      // smaller pieces for the lesser kinds, as in a real set
+  double scale;  // smaller pieces for the lesser kinds, as in a real set
 };
 
 const Face FACES[] = {
-    {UE_HU, "歩", "歩", false, 0.86},       {UE_TO, "と", "と", true, 0.86},
-    {UE_KYOU, "香", "香", false, 0.88},     {UE_NARIKYOU, "成香", "成香", true, 0.88},
-    {UE_KEI, "桂", "桂", false, 0.90},      {UE_NARIKEI, "成桂", "成桂", true, 0.90},
-    {UE_GIN, "銀", "銀", false, 0.94},      {UE_NARIGIN, "成銀", "成銀", true, 0.94},
-    {UE_KIN, "金", "金", false, 0.94},      {UE_KAKU, "角", "角", false, 0.97},
-    {UE_UMA, "馬", "馬", true, 0.97},       {UE_SYA, "飛", "飛", false, 0.97},
-    {UE_RYU, "龍", "龍", true, 0.97},       {UE_OU, "王", "玉", false, 1.0},
+    {UE_HU, "歩", "歩", false, 0.86},   {UE_TO, "と", "と", true, 0.86},
+    {UE_KYOU, "香", "香", false, 0.88}, {UE_NARIKYOU, "成香", "成香", true, 0.88},
+    {UE_KEI, "桂", "桂", false, 0.90},  {UE_NARIKEI, "成桂", "成桂", true, 0.90},
+    {UE_GIN, "銀", "銀", false, 0.94},  {UE_NARIGIN, "成銀", "成銀", true, 0.94},
+    {UE_KIN, "金", "金", false, 0.94},  {UE_KAKU, "角", "角", false, 0.97},
+    {UE_UMA, "馬", "馬", true, 0.97},   {UE_SYA, "飛", "飛", false, 0.97},
+    {UE_RYU, "龍", "龍", true, 0.97},   {UE_OU, "王", "玉", false, 1.0},
 };
 
 const Face* face_of(int code) {
@@ -55,8 +55,12 @@ const Face* face_of(int code) {
   return nullptr;
 }
 
-bool is_warp(int code) { return code >= IRVU_FIRST && code <= IRVU_LAST; }
-bool is_background(int code) { return code >= HAIKEI_MIDORI && code <= HAIKEI_RENGA; }
+bool is_warp(int code) {
+  return code >= IRVU_FIRST && code <= IRVU_LAST;
+}
+bool is_background(int code) {
+  return code >= HAIKEI_MIDORI && code <= HAIKEI_RENGA;
+}
 
 QFont path_font(double pixel_size, bool bold = true) {
   QFont f(board_font_family());
@@ -91,8 +95,7 @@ void paint_wood(QPainter& p) {
     const double amp = r.range(6, 22), phase = r.range(0, 2 * PI);
     QPainterPath line;
     line.moveTo(0, y);
-    for (int x = 0; x <= CELL_W; x += 33)
-      line.lineTo(x, y + amp * std::sin(phase + x * 0.013));
+    for (int x = 0; x <= CELL_W; x += 33) line.lineTo(x, y + amp * std::sin(phase + x * 0.013));
     p.setPen(QPen(QColor(0xB8, 0x8A, 0x45, 40 + static_cast<int>(r.range(0, 40))), r.range(3, 7)));
     p.drawPath(line);
   }
@@ -145,12 +148,18 @@ void paint_piece(QPainter& p, int code) {
 }
 
 void paint_warp(QPainter& p, int code) {
-  struct Tint { QColor core, body, edge, arm; };
+  struct Tint {
+    QColor core, body, edge, arm;
+  };
   static const Tint TINTS[] = {
-      {QColor(0x70, 0x70, 0x70), QColor(0x22, 0x22, 0x22), QColor(0x05, 0x05, 0x05), QColor(0xC8, 0xC8, 0xC8)},
-      {QColor(0xFF, 0x9A, 0x80), QColor(0xD0, 0x1C, 0x1C), QColor(0x60, 0x05, 0x05), QColor(0xFF, 0xD0, 0xC0)},
-      {QColor(0x90, 0xC8, 0xFF), QColor(0x1C, 0x40, 0xD0), QColor(0x05, 0x10, 0x60), QColor(0xC8, 0xE0, 0xFF)},
-      {QColor(0xE8, 0xA0, 0xFF), QColor(0x84, 0x22, 0xC0), QColor(0x30, 0x05, 0x55), QColor(0xF0, 0xD0, 0xFF)},
+      {QColor(0x70, 0x70, 0x70), QColor(0x22, 0x22, 0x22), QColor(0x05, 0x05, 0x05),
+       QColor(0xC8, 0xC8, 0xC8)},
+      {QColor(0xFF, 0x9A, 0x80), QColor(0xD0, 0x1C, 0x1C), QColor(0x60, 0x05, 0x05),
+       QColor(0xFF, 0xD0, 0xC0)},
+      {QColor(0x90, 0xC8, 0xFF), QColor(0x1C, 0x40, 0xD0), QColor(0x05, 0x10, 0x60),
+       QColor(0xC8, 0xE0, 0xFF)},
+      {QColor(0xE8, 0xA0, 0xFF), QColor(0x84, 0x22, 0xC0), QColor(0x30, 0x05, 0x55),
+       QColor(0xF0, 0xD0, 0xFF)},
   };
   const Tint& t = TINTS[code - IRVU_FIRST];
   paint_wood(p);
@@ -272,7 +281,9 @@ void paint_stars(QPainter& p) {
     const double x = r.range(0, CELL_W), y = r.range(0, CELL_H);
     const double rad = r.range(3, 9);
     const double hue = r.next();
-    const QColor core = hue < 0.2 ? QColor(0xFF, 0xE8, 0xB0) : hue < 0.35 ? QColor(0xB8, 0xD0, 0xFF) : QColor(0xFF, 0xFF, 0xFF);
+    const QColor core = hue < 0.2    ? QColor(0xFF, 0xE8, 0xB0)
+                        : hue < 0.35 ? QColor(0xB8, 0xD0, 0xFF)
+                                     : QColor(0xFF, 0xFF, 0xFF);
     const double halo = rad * (r.next() < 0.3 ? 4.5 : 2.2);
     wrapped(x, y, halo, [&](double px, double py) {
       QRadialGradient g(px, py, halo);
@@ -344,7 +355,11 @@ void paint_title(QPainter& p) {
   word.addText(0, 0, big, "Zorvane");
   const QRectF wb = word.boundingRect();
   const double fit = std::min(1500 / wb.width(), 480 / wb.height());
-  word = QTransform().translate(1580, 500).scale(fit, fit).translate(-wb.center().x(), -wb.center().y()).map(word);
+  word = QTransform()
+             .translate(1580, 500)
+             .scale(fit, fit)
+             .translate(-wb.center().x(), -wb.center().y())
+             .map(word);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0, 0, 0, 150));
   p.drawPath(word.translated(18, 22));
@@ -363,7 +378,9 @@ void paint_title(QPainter& p) {
 
 }  // namespace
 
-const char* board_font_family() { return "IPAGothic"; }
+const char* board_font_family() {
+  return "IPAGothic";
+}
 
 QColor palette_colour(int n) {
   static const QRgb PALETTE[16] = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080,

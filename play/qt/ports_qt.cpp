@@ -11,7 +11,8 @@ namespace zv::shell {
 bool is_warning_box(std::string_view title, std::string_view text, Buttons buttons) {
   if (buttons == Buttons::YesNo) return false;
   // Boxes that turn a click down or report a fault; every "cannot" text ends in ません.
-  static constexpr std::string_view WARNING_TITLES[] = {"開始", "成り", "終局", "ｴﾗｰ", "Zorvane.dll"};
+  static constexpr std::string_view WARNING_TITLES[] = {"開始", "成り", "終局", "ｴﾗｰ",
+                                                        "Zorvane.dll"};
   for (auto t : WARNING_TITLES)
     if (title == t) return true;
   return text.find("ません") != std::string_view::npos;
@@ -31,7 +32,8 @@ Answer MessageBoxes::show(std::string_view text, std::string_view title, Buttons
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::No ? Answer::No : Answer::Yes;
   }
-  box.setIcon(is_warning_box(title, text, buttons) ? QMessageBox::Warning : QMessageBox::Information);
+  box.setIcon(is_warning_box(title, text, buttons) ? QMessageBox::Warning
+                                                   : QMessageBox::Information);
   box.setStandardButtons(QMessageBox::Ok);
   box.exec();
   return Answer::Ok;

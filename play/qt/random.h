@@ -14,7 +14,8 @@ class MtRandom final : public Random {
   // 53 random bits, so the value is always below 1.
   double next() override {
     const std::uint64_t a = gen_() >> 5, b = gen_() >> 6;
-    return (static_cast<double>(a) * 67108864.0 + static_cast<double>(b)) * (1.0 / 9007199254740992.0);
+    return (static_cast<double>(a) * 67108864.0 + static_cast<double>(b)) *
+           (1.0 / 9007199254740992.0);
   }
 
  private:

@@ -14,7 +14,9 @@ namespace {
 
 constexpr std::size_t BOARD_CELLS = BAN_SIZE * BAN_SIZE;
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
+bool is_blank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 std::vector<std::string_view> split(std::string_view s) {
   std::vector<std::string_view> out;
@@ -48,16 +50,18 @@ bool to_integer(std::string_view t, double& out) {
 }
 
 bool is_piece_code(int c) {
-  static constexpr int KINDS[] = {UE_HU,   UE_TO,   UE_KYOU, UE_NARIKYOU, UE_KEI, UE_NARIKEI,
-                                  UE_GIN,  UE_NARIGIN, UE_KIN, UE_KAKU, UE_UMA, UE_SYA,
-                                  UE_RYU,  UE_OU};
+  static constexpr int KINDS[] = {UE_HU,      UE_TO,  UE_KYOU,    UE_NARIKYOU, UE_KEI,
+                                  UE_NARIKEI, UE_GIN, UE_NARIGIN, UE_KIN,      UE_KAKU,
+                                  UE_UMA,     UE_SYA, UE_RYU,     UE_OU};
   if (c == EMPTY) return true;
   for (int k : KINDS)
     if (c == k || c == -k) return true;
   return false;
 }
 
-bool is_warp_code(int c) { return c == 0 || (c >= IRVU_FIRST && c <= IRVU_LAST); }
+bool is_warp_code(int c) {
+  return c == 0 || (c >= IRVU_FIRST && c <= IRVU_LAST);
+}
 
 constexpr int MAX_HAND_COUNT = 18;  // every pawn of both sides
 
@@ -158,7 +162,8 @@ Command parse_line(std::string_view raw, int line_no) {
     c.button = args[0] == "yes" ? 1 : 0;
   } else if (word == "key") {
     double v;
-    if (!want_args(1) || !to_integer(args[0], v) || v < 0 || v > 255) return usage("key N (0..255)");
+    if (!want_args(1) || !to_integer(args[0], v) || v < 0 || v > 255)
+      return usage("key N (0..255)");
     c.op = Op::Key;
     c.nums = {v};
   } else if (word == "press") {
@@ -167,7 +172,8 @@ Command parse_line(std::string_view raw, int line_no) {
     c.name = "Command1";
   } else if (word == "board" || word == "warp") {
     const bool board = word == "board";
-    auto why = read_codes(args, BOARD_CELLS, BOARD_CELLS, board ? is_piece_code : is_warp_code, c.nums);
+    auto why =
+        read_codes(args, BOARD_CELLS, BOARD_CELLS, board ? is_piece_code : is_warp_code, c.nums);
     if (!why.empty()) return fail(std::string(word) + ": " + why);
     c.op = board ? Op::Board : Op::Warp;
   } else if (word == "hands") {
@@ -277,18 +283,30 @@ std::string escape(std::string_view text) {
   out.reserve(text.size());
   for (char ch : text) {
     switch (ch) {
-      case '\\': out += "\\\\"; break;
-      case '"': out += "\\\""; break;
-      case '\r': out += "\\r"; break;
-      case '\n': out += "\\n"; break;
-      case '\t': out += "\\t"; break;
-      default: out += ch;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      default:
+        out += ch;
     }
   }
   return out;
 }
 
-std::string box_line(std::string_view title, std::string_view text, Buttons buttons, Answer answer) {
+std::string box_line(std::string_view title, std::string_view text, Buttons buttons,
+                     Answer answer) {
   std::string out = "box title=\"" + escape(title) + "\" text=\"" + escape(text) + "\" buttons=";
   if (buttons == Buttons::Ok) return out + "ok";
   return out + "yesno answer=" + (answer == Answer::No ? "no" : "yes");
@@ -304,7 +322,9 @@ std::string error_line(int line, std::string_view why) {
 
 std::string dump(const GameState& s) {
   std::string out = "state";
-  auto field = [&](const char* name, int v) { out += ' ' + std::string(name) + '=' + std::to_string(v); };
+  auto field = [&](const char* name, int v) {
+    out += ' ' + std::string(name) + '=' + std::to_string(v);
+  };
   field("turn", s.turn);
   field("man_side", s.man_side);
   field("com_side", s.com_side);
@@ -333,15 +353,20 @@ std::string set_scalar(GameState& s, std::string_view name, int value) {
   for (const auto& sc : SCALARS) {
     if (name != sc.name) continue;
     if (value < sc.lo || value > sc.hi)
-      return std::string(name) + " must lie in " + std::to_string(sc.lo) + ".." + std::to_string(sc.hi);
+      return std::string(name) + " must lie in " + std::to_string(sc.lo) + ".." +
+             std::to_string(sc.hi);
     static_cast<BoardState&>(s).*sc.field = value;
     return {};
   }
   return "no such variable: " + std::string(name);
 }
 
-void set_board(GameState& s, const std::vector<double>& codes) { set_grid(s.board, codes); }
-void set_warp(GameState& s, const std::vector<double>& codes) { set_grid(s.warp_map, codes); }
+void set_board(GameState& s, const std::vector<double>& codes) {
+  set_grid(s.board, codes);
+}
+void set_warp(GameState& s, const std::vector<double>& codes) {
+  set_grid(s.warp_map, codes);
+}
 
 void set_hands(GameState& s, const std::vector<double>& counts) {
   for (int k = 1; k <= HAND_SLOTS; ++k) {
@@ -364,7 +389,11 @@ void settle_position(GameState& s) {
     }
 }
 
-double cell_centre_x(double q) { return X0 + CELL_W * q + CELL_W / 2.0; }
-double cell_centre_y(double r) { return Y0 + CELL_H * r + CELL_H / 2.0; }
+double cell_centre_x(double q) {
+  return X0 + CELL_W * q + CELL_W / 2.0;
+}
+double cell_centre_y(double r) {
+  return Y0 + CELL_H * r + CELL_H / 2.0;
+}
 
 }  // namespace zv::script

@@ -31,8 +31,25 @@
 namespace zv::script {
 
 enum class Op {
-  Seed, Time, Menu, Click, Square, Answer, Key, Wait, Text, Folder, File, Press,
-  Board, Warp, Hands, Set, Com, Dump, Shot,
+  Seed,
+  Time,
+  Menu,
+  Click,
+  Square,
+  Answer,
+  Key,
+  Wait,
+  Text,
+  Folder,
+  File,
+  Press,
+  Board,
+  Warp,
+  Hands,
+  Set,
+  Com,
+  Dump,
+  Shot,
   Invalid,  // a line that cannot be run; `why` says why
 };
 
@@ -72,7 +89,7 @@ std::string dump(const GameState& s);  // four lines, each ending in '\n'
 // Setting up a position directly.
 // Empty on success, else why the value was not set.
 std::string set_scalar(GameState& s, std::string_view name, int value);
-void set_board(GameState& s, const std::vector<double>& codes);   // 81 codes, X outer
+void set_board(GameState& s, const std::vector<double>& codes);  // 81 codes, X outer
 void set_warp(GameState& s, const std::vector<double>& codes);
 void set_hands(GameState& s, const std::vector<double>& counts);  // 7 lower, 7 upper
 // Hand totals and the kings' squares follow the board and hands.

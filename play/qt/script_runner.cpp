@@ -22,7 +22,10 @@ constexpr double TICK_SECONDS = 0.05;  // Timer1's interval
 class Session {
  public:
   Session(const script::StartOptions& start, SoundSystem& sound, std::ostream& out)
-      : out_(out), clock_(start.time), random_(start.seed), dialogs_(out),
+      : out_(out),
+        clock_(start.time),
+        random_(start.seed),
+        dialogs_(out),
         form_(Form1::Setup{&dialogs_, &clock_, &random_, &sound, false}) {
     sound.set_observer([&out](std::string_view op, std::string_view file) {
       out << script::sound_line(op, file) << '\n';
@@ -48,19 +51,32 @@ class Session {
     Game& g = form_.game();
     auto& st = g.st;
     switch (c.op) {
-      case Op::Invalid: return error(c, c.why);
-      case Op::Seed: random_.reseed(static_cast<std::uint32_t>(c.nums[0])); return;
-      case Op::Time: clock_.set(c.nums[0]); return;
+      case Op::Invalid:
+        return error(c, c.why);
+      case Op::Seed:
+        random_.reseed(static_cast<std::uint32_t>(c.nums[0]));
+        return;
+      case Op::Time:
+        clock_.set(c.nums[0]);
+        return;
       case Op::Menu:
         if (!form_.choose_menu(c.name, true)) error(c, "no such menu: " + c.name);
         return;
-      case Op::Click: form_.mouse_down(c.button, 0, c.nums[0], c.nums[1]); return;
-      case Op::Square:
-        form_.mouse_down(c.button, 0, script::cell_centre_x(c.nums[0]), script::cell_centre_y(c.nums[1]));
+      case Op::Click:
+        form_.mouse_down(c.button, 0, c.nums[0], c.nums[1]);
         return;
-      case Op::Answer: dialogs_.queue_answer(c.button ? Answer::Yes : Answer::No); return;
-      case Op::Key: form_.Form_KeyPress(static_cast<int>(c.nums[0])); return;
-      case Op::Wait: return wait(c.nums[0]);
+      case Op::Square:
+        form_.mouse_down(c.button, 0, script::cell_centre_x(c.nums[0]),
+                         script::cell_centre_y(c.nums[1]));
+        return;
+      case Op::Answer:
+        dialogs_.queue_answer(c.button ? Answer::Yes : Answer::No);
+        return;
+      case Op::Key:
+        form_.Form_KeyPress(static_cast<int>(c.nums[0]));
+        return;
+      case Op::Wait:
+        return wait(c.nums[0]);
       case Op::Text:
         if (!st.text_visible) return error(c, c.name + " is not shown");
         form_.type_text(c.name.back() - '0', c.value);
@@ -77,9 +93,15 @@ class Session {
         if (!st.text_visible) return error(c, "Command1 is not shown");
         form_.press_return();
         return;
-      case Op::Board: script::set_board(st, c.nums); return position_changed();
-      case Op::Warp: script::set_warp(st, c.nums); return position_changed();
-      case Op::Hands: script::set_hands(st, c.nums); return position_changed();
+      case Op::Board:
+        script::set_board(st, c.nums);
+        return position_changed();
+      case Op::Warp:
+        script::set_warp(st, c.nums);
+        return position_changed();
+      case Op::Hands:
+        script::set_hands(st, c.nums);
+        return position_changed();
       case Op::Set: {
         const std::string why = script::set_scalar(st, c.name, static_cast<int>(c.nums[0]));
         if (!why.empty()) return error(c, why);
@@ -91,7 +113,9 @@ class Session {
         com_ban(g);
         form_.sync();
         return;
-      case Op::Dump: out_ << script::dump(st); return;
+      case Op::Dump:
+        out_ << script::dump(st);
+        return;
       case Op::Shot: {
         QApplication::processEvents();
         if (!form_.grab().save(QString::fromStdString(c.value), "PNG"))
@@ -102,7 +126,9 @@ class Session {
   }
 
  private:
-  void error(const script::Command& c, const std::string& why) { out_ << script::error_line(c.line, why) << '\n'; }
+  void error(const script::Command& c, const std::string& why) {
+    out_ << script::error_line(c.line, why) << '\n';
+  }
 
   void position_changed() {
     script::settle_position(form_.game().st);

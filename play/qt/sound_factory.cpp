@@ -22,6 +22,8 @@ class Module1Sound final : public SoundSystem {
 
 }  // namespace
 
-std::unique_ptr<SoundSystem> make_sound_system() { return std::make_unique<Module1Sound>(); }
+std::unique_ptr<SoundSystem> make_sound_system() {
+  return std::make_unique<Module1Sound>();
+}
 
 }  // namespace zv::shell

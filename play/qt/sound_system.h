@@ -24,8 +24,8 @@ class SoundSystem : public Sound {
 };
 
 // The order in which the buffers are freed at the end.
-inline constexpr SoundId FREE_ORDER[SOUND_COUNT] = {SoundId::Other, SoundId::Forbidden,
-                                                    SoundId::Piece, SoundId::Music,
+inline constexpr SoundId FREE_ORDER[SOUND_COUNT] = {SoundId::Other,  SoundId::Forbidden,
+                                                    SoundId::Piece,  SoundId::Music,
                                                     SoundId::Ending, SoundId::Warp};
 
 // No library at all: requests are only reported.

@@ -58,8 +58,11 @@ TEST_P(Canvas, MappingRoundTripsExactly) {
 // that square, and the twips are exactly the pixel position scaled back.
 TEST_P(Canvas, ClicksLandOnTheSquareUnderThePointer) {
   const double s = view.scale();
-  struct Cell { int q, r; };
-  for (Cell c : {Cell{1, 1}, Cell{9, 9}, Cell{5, 7}, Cell{11, 3}, Cell{11, 9}, Cell{-1, 1}, Cell{-1, 7}}) {
+  struct Cell {
+    int q, r;
+  };
+  for (Cell c :
+       {Cell{1, 1}, Cell{9, 9}, Cell{5, 7}, Cell{11, 3}, Cell{11, 9}, Cell{-1, 1}, Cell{-1, 7}}) {
     const QPointF centre(X0 + CELL_W * (c.q + 0.5), Y0 + CELL_H * (c.r + 0.5));
     const QPoint px = view.to_widget(centre).toPoint();
     QTest::mouseClick(&view, Qt::LeftButton, {}, px);
@@ -67,8 +70,10 @@ TEST_P(Canvas, ClicksLandOnTheSquareUnderThePointer) {
     EXPECT_EQ(click.button, 1);
     EXPECT_NEAR(click.x, px.x() / s, 1e-9);
     EXPECT_NEAR(click.y, px.y() / s, 1e-9);
-    EXPECT_EQ(static_cast<int>(std::floor((click.x - X0) / CELL_W)), c.q) << "q=" << c.q << " r=" << c.r;
-    EXPECT_EQ(static_cast<int>(std::floor((click.y - Y0) / CELL_H)), c.r) << "q=" << c.q << " r=" << c.r;
+    EXPECT_EQ(static_cast<int>(std::floor((click.x - X0) / CELL_W)), c.q)
+        << "q=" << c.q << " r=" << c.r;
+    EXPECT_EQ(static_cast<int>(std::floor((click.y - Y0) / CELL_H)), c.r)
+        << "q=" << c.q << " r=" << c.r;
   }
 }
 
@@ -95,7 +100,8 @@ class Surface : public ::testing::Test {
 TEST_F(Surface, ButtonsAndModifiersAsTheGameNumbersThem) {
   Click click;
   view.on_mouse_down = [&](int b, int s, double x, double y) { click = {b, s, x, y, 1}; };
-  QTest::mouseClick(&view, Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier, QPoint(50, 60));
+  QTest::mouseClick(&view, Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier,
+                    QPoint(50, 60));
   EXPECT_EQ(click.button, 2);
   EXPECT_EQ(click.shift, 3);
   QTest::mouseClick(&view, Qt::MiddleButton, Qt::AltModifier, QPoint(50, 60));

@@ -1,8 +1,9 @@
 // The kept drawing: what is fully painted over is dropped, nothing else.
+#include "play/qt/display_list.h"
+
 #include <gtest/gtest.h>
 
 #include "model/constants.h"
-#include "play/qt/display_list.h"
 
 namespace zv::shell {
 namespace {
@@ -46,9 +47,10 @@ std::vector<int> alive_codes(const DisplayList& l) {
 TEST(DisplayList, APictureHidesWhatLiesWhollyInsideIt) {
   DisplayList l;
   l.add(picture(10, 2, 2));
-  l.add(text(X0 + CELL_W * 2 + 50, Y0 + CELL_H * 2 + 50, "3"));  // inside the cell
+  l.add(text(X0 + CELL_W * 2 + 50, Y0 + CELL_H * 2 + 50, "3"));   // inside the cell
   l.add(text(X0 + CELL_W * 2 + 400, Y0 + CELL_H * 2 + 50, "4"));  // runs into the next cell
-  l.add(box(14, X0 + CELL_W * 2, Y0 + CELL_H * 2, X0 + CELL_W * 3, Y0 + CELL_H * 3));  // its outline
+  l.add(
+      box(14, X0 + CELL_W * 2, Y0 + CELL_H * 2, X0 + CELL_W * 3, Y0 + CELL_H * 3));  // its outline
   l.add(picture(20, 2, 2));
   EXPECT_EQ(alive_codes(l), (std::vector<int>{COL_WHITE, 14, 20}));
 }
@@ -89,10 +91,12 @@ TEST(DisplayList, RepeatedFullRedrawsStayBounded) {
       for (int r = -2; r <= 17; ++r)
         if (q < 1 || q > 9 || r < 1 || r > 9) l.add(picture(background, q, r));
     for (int q = 1; q <= 9; ++q) {
-      l.add(text(X0 + CELL_W * (q + 0.2), Y0 + CELL_H * 0.5, std::to_string(10 - q), COL_BLACK, 16));
+      l.add(
+          text(X0 + CELL_W * (q + 0.2), Y0 + CELL_H * 0.5, std::to_string(10 - q), COL_BLACK, 16));
       for (int r = 1; r <= 9; ++r) {
         l.add(picture(0, q, r));
-        l.add(box(15, X0 + CELL_W * q, Y0 + CELL_H * r, X0 + CELL_W * (q + 1), Y0 + CELL_H * (r + 1)));
+        l.add(box(15, X0 + CELL_W * q, Y0 + CELL_H * r, X0 + CELL_W * (q + 1),
+                  Y0 + CELL_H * (r + 1)));
       }
     }
   };

@@ -10,10 +10,10 @@
 #include <cmath>
 
 #include "model/constants.h"
+#include "play/play.h"
 #include "play/qt/board_view.h"
 #include "play/qt/file_panel.h"
 #include "play/qt/form1.h"
-#include "play/play.h"
 #include "play/qt/menu_tree.h"
 #include "sound/module1.h"
 #include "support/fakes.h"
@@ -30,8 +30,12 @@ struct RecordingSoundSystem final : SoundSystem {
   void start(Dialogs&) override { calls.push_back("start"); }
   void shutdown() override { calls.push_back("shutdown"); }
   void set_observer(Observer) override {}
-  void add(const char* op, SoundId id) { calls.push_back(std::string(op) + ' ' + std::string(sound_file_name(id))); }
-  int count(const std::string& call) const { return static_cast<int>(std::count(calls.begin(), calls.end(), call)); }
+  void add(const char* op, SoundId id) {
+    calls.push_back(std::string(op) + ' ' + std::string(sound_file_name(id)));
+  }
+  int count(const std::string& call) const {
+    return static_cast<int>(std::count(calls.begin(), calls.end(), call));
+  }
 };
 
 class Window : public ::testing::Test {
@@ -60,22 +64,38 @@ struct Item {
   const char* parent;
 };
 const Item TREE[] = {
-    {"TAIKYOKU", "対局", ""},       {"MATCH_MAN", "対局(人間)", "TAIKYOKU"},
-    {"START", "スタート", "MATCH_MAN"}, {"START2", "対局(COM)", "TAIKYOKU"},
-    {"SENTE", "先手", "START2"},     {"GOTE", "後手", "START2"},
-    {"LEVEL", "COM対局ﾚﾍﾞﾙ", "TAIKYOKU"}, {"LEVEL1", "LEVEL1", "LEVEL"},
-    {"LEVEL2", "LEVEL2", "LEVEL"},   {"LEVEL3", "LEVEL3", "LEVEL"},
-    {"OWARI", "終わり", "TAIKYOKU"},   {"STOP", "局面", ""},
-    {"CANCEL", "最初", "STOP"},       {"REVERSE", "反転", "STOP"},
-    {"REPLAY", "戻", ""},             {"AFTER", "進", ""},
-    {"LBEL_UP", "△", ""},            {"LEBEL_DOWN", "▽", ""},
-    {"KIFU", "棋譜", ""},             {"KIFU_READ", "読込", "KIFU"},
-    {"KIFU_WRITE", "書込", "KIFU"},   {"OPTION", "ｵﾌﾟｼｮﾝ", ""},
-    {"HAIKEI_GA", "背景画", "OPTION"}, {"MIDORI", "緑", "HAIKEI_GA"},
-    {"TATAMI", "畳", "HAIKEI_GA"},    {"TAKE", "竹", "HAIKEI_GA"},
-    {"UCHU", "宇宙", "HAIKEI_GA"},    {"RENGA", "煉瓦", "HAIKEI_GA"},
-    {"SIDOU", "移動指導", "OPTION"},  {"KEIKA", "経過時間", "OPTION"},
-    {"BGM", "BGM", "OPTION"},         {"VER", "その他", ""},
+    {"TAIKYOKU", "対局", ""},
+    {"MATCH_MAN", "対局(人間)", "TAIKYOKU"},
+    {"START", "スタート", "MATCH_MAN"},
+    {"START2", "対局(COM)", "TAIKYOKU"},
+    {"SENTE", "先手", "START2"},
+    {"GOTE", "後手", "START2"},
+    {"LEVEL", "COM対局ﾚﾍﾞﾙ", "TAIKYOKU"},
+    {"LEVEL1", "LEVEL1", "LEVEL"},
+    {"LEVEL2", "LEVEL2", "LEVEL"},
+    {"LEVEL3", "LEVEL3", "LEVEL"},
+    {"OWARI", "終わり", "TAIKYOKU"},
+    {"STOP", "局面", ""},
+    {"CANCEL", "最初", "STOP"},
+    {"REVERSE", "反転", "STOP"},
+    {"REPLAY", "戻", ""},
+    {"AFTER", "進", ""},
+    {"LBEL_UP", "△", ""},
+    {"LEBEL_DOWN", "▽", ""},
+    {"KIFU", "棋譜", ""},
+    {"KIFU_READ", "読込", "KIFU"},
+    {"KIFU_WRITE", "書込", "KIFU"},
+    {"OPTION", "ｵﾌﾟｼｮﾝ", ""},
+    {"HAIKEI_GA", "背景画", "OPTION"},
+    {"MIDORI", "緑", "HAIKEI_GA"},
+    {"TATAMI", "畳", "HAIKEI_GA"},
+    {"TAKE", "竹", "HAIKEI_GA"},
+    {"UCHU", "宇宙", "HAIKEI_GA"},
+    {"RENGA", "煉瓦", "HAIKEI_GA"},
+    {"SIDOU", "移動指導", "OPTION"},
+    {"KEIKA", "経過時間", "OPTION"},
+    {"BGM", "BGM", "OPTION"},
+    {"VER", "その他", ""},
 };
 
 TEST_F(Window, EveryMenuEntryWithItsCaptionInItsPlace) {
@@ -189,7 +209,8 @@ TEST_F(Window, OpeningSomeMenusClosesTheFilePanel) {
     ASSERT_TRUE(form->choose_menu("KIFU_READ", true));
     ASSERT_TRUE(st().file1_visible);
     emit form->submenu(name)->aboutToShow();
-    EXPECT_FALSE(st().drive1_visible || st().dir1_visible || st().file1_visible || st().text_visible)
+    EXPECT_FALSE(st().drive1_visible || st().dir1_visible || st().file1_visible ||
+                 st().text_visible)
         << name;
     EXPECT_TRUE(form->file_panel()->isHidden()) << name;
   }
@@ -218,7 +239,8 @@ TEST_F(Window, Timer1TicksEvery50ms) {
 TEST_F(Window, AClickBeforeAnyGameAsksToStartOne) {
   load();
   const QPointF centre(X0 + CELL_W * 5.5, Y0 + CELL_H * 7.5);
-  QTest::mouseClick(form->board_view(), Qt::LeftButton, {}, form->board_view()->to_widget(centre).toPoint());
+  QTest::mouseClick(form->board_view(), Qt::LeftButton, {},
+                    form->board_view()->to_widget(centre).toPoint());
   ASSERT_FALSE(dialogs.shown.empty());
   EXPECT_EQ(dialogs.shown.back().text, "「対局」で始めて下さい");
   EXPECT_EQ(dialogs.shown.back().title, "開始");

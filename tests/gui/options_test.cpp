@@ -1,6 +1,7 @@
+#include "play/qt/options.h"
+
 #include <gtest/gtest.h>
 
-#include "play/qt/options.h"
 #include "play/qt/ports_qt.h"
 
 namespace zv::shell {
@@ -44,7 +45,8 @@ TEST(MessageBoxes, RefusalsAndFaultsCarryTheWarningSign) {
   EXPECT_TRUE(is_warning_box("成り", "マウスの右をクリックして下さい", Buttons::Ok));
   EXPECT_TRUE(is_warning_box("進む", "できません", Buttons::Ok));
   EXPECT_TRUE(is_warning_box("  ", "ﾌｧｲﾙ名が入力されていません", Buttons::Ok));
-  EXPECT_TRUE(is_warning_box("Zorvane.dll", "Direct Soundインターフェースが作成できません。", Buttons::Ok));
+  EXPECT_TRUE(
+      is_warning_box("Zorvane.dll", "Direct Soundインターフェースが作成できません。", Buttons::Ok));
   EXPECT_FALSE(is_warning_box("進む", "終わり", Buttons::Ok));
   EXPECT_FALSE(is_warning_box("対局", "MANの番です", Buttons::Ok));
   EXPECT_FALSE(is_warning_box("  ", "棋譜を書き込みました", Buttons::Ok));

@@ -82,7 +82,8 @@ TEST_F(Panel, ListsOnlyRecordFilesAndReportsTheChosenOne) {
   ASSERT_EQ(files->count(), 2);
   EXPECT_EQ(files->item(0)->text().toStdString(), "a.棋譜");
   EXPECT_EQ(files->item(1)->text().toStdString(), "b.棋譜");
-  QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(1)).center());
+  QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                    files->visualItemRect(files->item(1)).center());
   EXPECT_EQ(chosen, "b.棋譜");
 }
 

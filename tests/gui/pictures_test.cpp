@@ -1,12 +1,13 @@
 // Every picture the board uses exists, fills its cell and hides what is
 // under it (the kept drawing relies on that).
+#include "play/qt/pictures.h"
+
 #include <gtest/gtest.h>
 
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QImage>
 
-#include "play/qt/pictures.h"
 #include "view/pictures.h"
 
 namespace zv::shell {

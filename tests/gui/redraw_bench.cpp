@@ -8,8 +8,8 @@
 #include <cstdlib>
 
 #include "model/setup.h"
-#include "play/qt/form1.h"
 #include "play/qt/board_view.h"
+#include "play/qt/form1.h"
 #include "support/fakes.h"
 #include "view/draw.h"
 
@@ -41,8 +41,12 @@ void redraw(benchmark::State& state, QSize size) {
   state.counters["width"] = view->width();
 }
 
-void BM_FullRedrawDefaultSize(benchmark::State& state) { redraw(state, {}); }
-void BM_FullRedrawLarge(benchmark::State& state) { redraw(state, {1900, 1600}); }
+void BM_FullRedrawDefaultSize(benchmark::State& state) {
+  redraw(state, {});
+}
+void BM_FullRedrawLarge(benchmark::State& state) {
+  redraw(state, {1900, 1600});
+}
 BENCHMARK(BM_FullRedrawDefaultSize)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullRedrawLarge)->Unit(benchmark::kMillisecond);
 

@@ -1,11 +1,12 @@
 // The script language and the transcript lines, without a window.
+#include "play/qt/script.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "model/constants.h"
 #include "model/setup.h"
-#include "play/qt/script.h"
 #include "play/qt/script_ports.h"
 #include "play/qt/sound_system.h"
 #include "support/fakes.h"
@@ -186,8 +187,9 @@ TEST(ScriptState, ScalarsWithinTheirRanges) {
   EXPECT_EQ(set_scalar(s, "history_index", 501), "history_index must lie in 0..500");
   EXPECT_EQ(set_scalar(s, "game_mode", 3), "game_mode must lie in 0..2");
   EXPECT_EQ(set_scalar(s, "speed", 1), "no such variable: speed");
-  for (const char* name : {"man_side", "com_side", "winner", "com_level", "move_number", "kifu_mode",
-                           "handicap_level", "handicap_set", "reversed_once", "piece_selected"})
+  for (const char* name :
+       {"man_side", "com_side", "winner", "com_level", "move_number", "kifu_mode", "handicap_level",
+        "handicap_set", "reversed_once", "piece_selected"})
     EXPECT_EQ(set_scalar(s, name, 1), "") << name;
 }
 
@@ -235,7 +237,8 @@ TEST(ScriptPorts, BoxesAreAnsweredFromTheQueueThenYes) {
   std::ostringstream out;
   ScriptDialogs d(out);
   d.queue_answer(Answer::No);
-  EXPECT_EQ(d.show("OKですか？", "再開(COM)", Buttons::Ok), Answer::Ok) << "an OK box takes no answer";
+  EXPECT_EQ(d.show("OKですか？", "再開(COM)", Buttons::Ok), Answer::Ok)
+      << "an OK box takes no answer";
   EXPECT_EQ(d.show("q1", "t", Buttons::YesNo), Answer::No);
   EXPECT_EQ(d.show("q2", "t", Buttons::YesNo), Answer::Yes);
   EXPECT_EQ(out.str(),
@@ -247,7 +250,8 @@ TEST(ScriptPorts, BoxesAreAnsweredFromTheQueueThenYes) {
 TEST(ScriptPorts, WithoutALibraryRequestsAreStillReportedAndFreedInOrder) {
   shell::SilentSound s;
   std::ostringstream out;
-  s.set_observer([&](std::string_view op, std::string_view file) { out << sound_line(op, file) << '\n'; });
+  s.set_observer(
+      [&](std::string_view op, std::string_view file) { out << sound_line(op, file) << '\n'; });
   s.play(SoundId::Piece);
   s.loop(SoundId::Ending);
   s.stop(SoundId::Music);

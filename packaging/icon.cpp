@@ -50,12 +50,12 @@ void draw(QPainter& g, double s) {
 
 void write_svg(const char* path) {
   std::ofstream f(path);
-  f << R"(<?xml version="1.0" encoding="UTF-8"?>
+  f << R"svg(<?xml version="1.0" encoding="UTF-8"?>
 <svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 256 256">
   <defs><linearGradient id="w" x1="0" y1="0" x2="1" y2="1">
     <stop offset="0" stop-color="#f3d28c"/><stop offset="1" stop-color="#c99345"/></linearGradient></defs>
   <path d="M128 10 L205 51 L236 241 L20 241 L51 51 Z" fill="url(#w)" stroke="#5a3a14" stroke-width="8" stroke-linejoin="round"/>
-  <path d=")";
+  <path d=")svg";
   const double s = 256, cx = 0.5 * s, cy = 0.60 * s, turns = 2.25, r0 = 0.02 * s, r1 = 0.24 * s;
   for (int i = 0; i <= 200; ++i) {
     const double t = i / 200.0, a = t * turns * 2 * M_PI, r = r0 + (r1 - r0) * t;
@@ -64,9 +64,9 @@ void write_svg(const char* path) {
                   cy + r * std::sin(a));
     f << buf;
   }
-  f << R"(" fill="none" stroke="#6a1b9a" stroke-width="18" stroke-linecap="round"/>
+  f << R"svg(" fill="none" stroke="#6a1b9a" stroke-width="18" stroke-linecap="round"/>
 </svg>
-)";
+)svg";
 }
 
 }  // namespace

@@ -101,14 +101,6 @@ void select_hand_piece(Game& g, int x, int y) {
   描画_移動可能桝色(g, x, y, COL_GUIDE, code);
 }
 
-// The history has entries 0..500; a move that could not be saved is not made.
-bool history_has_room(Game& g) {
-  if (g.st.history_index <= HISTORY_MAX) return true;
-  forbidden(g);
-  show(g, "これ以上の手は記録できません", "対局");
-  return false;
-}
-
 void drop_selection(Game& g) {
   auto& s = g.st;
   描画_将棋盤桝(g);
@@ -166,7 +158,7 @@ void make_move(Game& g, int Button) {
   int 元Y = s.元Y;
   const int 先X = s.先X, 先Y = s.先Y;
 
-  if (!history_has_room(g)) {
+  if (refuse_if_history_full(g)) {
     drop_selection(g);
     return;
   }

@@ -94,6 +94,9 @@ Module1::Places Module1::default_places() {
   if (!exe.empty()) {
     p.library_dirs.push_back(exe);
     p.data_dirs.push_back(exe);
+    // An installed tree moved elsewhere as a whole: bin/ beside lib/zorvane and share/zorvane.
+    p.library_dirs.push_back(exe + "/../lib/zorvane");
+    p.data_dirs.push_back(exe + "/../share/zorvane");
   }
 #ifdef ZORVANE_INSTALL_LIBDIR
   p.library_dirs.push_back(ZORVANE_INSTALL_LIBDIR);

@@ -249,6 +249,10 @@ TEST_F(Input, HistoryKeepsTimesOfEachSide) {
   s.board[3][7] = SITA_HU;
   left(3, 7);
   left(3, 6);
+  EXPECT_DOUBLE_EQ(s.hist_time[0][前秒M], 10);
+  EXPECT_DOUBLE_EQ(s.hist_time[0][後秒M], 17);
+  EXPECT_DOUBLE_EQ(s.hist_time[0][前秒C], 20);
+  EXPECT_DOUBLE_EQ(s.hist_time[0][後秒C], 20);
   EXPECT_DOUBLE_EQ(s.man_total_seconds, 17);
 }
 

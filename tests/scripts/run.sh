@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Runs one scripted session in a fresh folder and compares its transcript with
+# the expected one (the .out file beside the script).
+#   run.sh ZORVANE /abs/path/NAME.zvs WORKDIR
+# The contents of tests/scripts/data/ are copied into the folder first, so
+# scripts can load record files by relative name.
+# ZORVANE_UPDATE_SCRIPTS=1 writes the transcript into the .out file instead.
+set -euo pipefail
+zorvane=$1 script=$2 work=$3
+expected=${script%.zvs}.out
+rm -rf "$work"
+mkdir -p "$work"
+data=$(dirname "$script")/data
+if [ -d "$data" ]; then cp -R "$data/." "$work/"; fi
+actual=$work/transcript.out
+if ! (cd "$work" && "$zorvane" --script "$script" >"$actual" 2>"$work/stderr.txt"); then
+  echo "zorvane --script $script failed:"
+  cat "$work/stderr.txt"
+  exit 1
+fi
+if [ "${ZORVANE_UPDATE_SCRIPTS:-}" = 1 ]; then
+  cp "$actual" "$expected"
+  echo "updated $expected"
+  exit 0
+fi
+if [ ! -f "$expected" ]; then
+  echo "no expected transcript $expected; this run gave:"
+  cat "$actual"
+  exit 1
+fi
+diff -u "$expected" "$actual"

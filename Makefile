@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps build run test asan-test bench fuzz package clean
+.PHONY: deps build run test asan-test bench fuzz package package-check clean
 
 deps:
 	@bash scripts/deps.sh
@@ -44,6 +44,16 @@ fuzz:
 	    [ $$n = record_fuzz ] && extra="$$extra tests/data/records"; \
 	    $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzz/corpus/$$n $$extra || exit 1; \
 	  done; fi
+
+package: build
+	cd $(BUILD) && cpack -G DEB
+	@ls $(BUILD)/zorvane_*.deb
+
+# Installs the package with apt (as root or through sudo) and plays a scripted
+# session with the installed program.
+package-check: package
+	$$( [ "$$(id -u)" -eq 0 ] || echo sudo ) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --reinstall ./$(BUILD)/zorvane_*.deb
+	bash tests/install/run_installed.sh /usr/bin/zorvane /tmp/zorvane-installed-check
 
 clean:
 	rm -rf build build-asan build-bench build-fuzz

@@ -20,20 +20,6 @@ namespace {
 constexpr double NO_SCORE = -99999;
 constexpr double DROP_STOP_SCORE = 9998;
 
-// Where a piece that ended on warp square (x, y) is carried: the first other
-// square of the same colour in scan order. False when the colour has no partner.
-bool warp_partner(const GameState& s, int x, int y, int& px, int& py) {
-  const int k = s.warp_map[x][y];
-  for (int i = 1; i <= BAN_SIZE; ++i)
-    for (int j = 1; j <= BAN_SIZE; ++j)
-      if ((i != x || j != y) && s.warp_map[i][j] == k) {
-        px = i;
-        py = j;
-        return true;
-      }
-  return false;
-}
-
 struct Search {
   Game& g;
   GameState& s;

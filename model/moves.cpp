@@ -23,19 +23,6 @@ int slot_of(int code) {
   }
 }
 
-// The partner square of the warp colour on (x, y); false when it has none.
-bool warp_partner(const BoardState& s, int x, int y, int& px, int& py) {
-  const int k = s.warp_map[x][y];
-  for (int i = 1; i <= BAN_SIZE; ++i)
-    for (int j = 1; j <= BAN_SIZE; ++j)
-      if ((i != x || j != y) && s.warp_map[i][j] == k) {
-        px = i;
-        py = j;
-        return true;
-      }
-  return false;
-}
-
 // Takes the moving piece off its origin: a hand slot or a board square.
 void leave_origin(BoardState& s, int 元X, int 元Y) {
   if (元X == COM_HAND_X) {
@@ -48,6 +35,18 @@ void leave_origin(BoardState& s, int 元X, int 元Y) {
 }
 
 }  // namespace
+
+bool warp_partner(const BoardState& s, int x, int y, int& px, int& py) {
+  const int k = s.warp_map[x][y];
+  for (int i = 1; i <= BAN_SIZE; ++i)
+    for (int j = 1; j <= BAN_SIZE; ++j)
+      if ((i != x || j != y) && s.warp_map[i][j] == k) {
+        px = i;
+        py = j;
+        return true;
+      }
+  return false;
+}
 
 void 駒取得(BoardState& s, int 取得駒) {
   if (取得駒 == UE_OU) {

@@ -47,6 +47,19 @@ void recount_hand_totals(BoardState& s) {
   }
 }
 
+void locate_kings(BoardState& s) {
+  for (int x = 1; x <= BAN_SIZE; ++x)
+    for (int y = 1; y <= BAN_SIZE; ++y) {
+      if (s.board[x][y] == SITA_OU) {
+        s.man_king_x = x;
+        s.man_king_y = y;
+      } else if (s.board[x][y] == UE_OU) {
+        s.com_king_x = x;
+        s.com_king_y = y;
+      }
+    }
+}
+
 void IRVU_設定(Game& g, int I_IRVU) {
   auto& s = g.st;
   int cx[BAN_SIZE * BAN_SIZE + 1], cy[BAN_SIZE * BAN_SIZE + 1];

@@ -10,4 +10,7 @@ void IRVU_設定(Game& g, int I_IRVU);
 // Hand totals recounted from the slots.
 void recount_hand_totals(BoardState& s);
 
+// The kings' squares found on the board (after a position was replaced).
+void locate_kings(BoardState& s);
+
 }  // namespace zv

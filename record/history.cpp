@@ -22,19 +22,6 @@ int moved_piece(const Grid& before, const Grid& after) {
   return EMPTY;
 }
 
-void locate_kings(BoardState& s) {
-  for (int x = 1; x <= BAN_SIZE; ++x)
-    for (int y = 1; y <= BAN_SIZE; ++y) {
-      if (s.board[x][y] == SITA_OU) {
-        s.man_king_x = x;
-        s.man_king_y = y;
-      } else if (s.board[x][y] == UE_OU) {
-        s.com_king_x = x;
-        s.com_king_y = y;
-      }
-    }
-}
-
 void restore_entry(GameState& s, int k) {
   for (int x = 1; x <= BAN_SIZE; ++x)
     for (int y = 1; y <= BAN_SIZE; ++y) {
@@ -48,6 +35,19 @@ void restore_entry(GameState& s, int k) {
   s.com_hand_total = 調査_持駒数(s, s.com_side);
   s.man_hand_total = 調査_持駒数(s, s.man_side);
   locate_kings(s);
+}
+
+void show_entry(Game& g, int k) {
+  auto& s = g.st;
+  restore_entry(s, k);
+  s.com_total_seconds = s.hist_time[k][HistTime::前秒C];
+  s.man_total_seconds = s.hist_time[k][HistTime::前秒M];
+  描画_所有時間(g, s.com_side, s.com_total_seconds);
+  描画_所有時間(g, s.man_side, s.man_total_seconds);
+  描画_自持盤(g);
+  描画_敵持盤(g);
+  描画_盤(g);
+  描画_IRVU(g);
 }
 
 }  // namespace detail
@@ -122,16 +122,7 @@ void AFTER_Click(Game& g) {
   描画_手数(g, s.move_number, COL_WHITE);
 
   const int k = s.history_index;
-  detail::restore_entry(s, k);
-  // The totals reached at this position are those before the next move.
-  s.com_total_seconds = s.hist_time[k][HistTime::前秒C];
-  s.man_total_seconds = s.hist_time[k][HistTime::前秒M];
-  描画_所有時間(g, s.com_side, s.com_total_seconds);
-  描画_所有時間(g, s.man_side, s.man_total_seconds);
-  描画_自持盤(g);
-  描画_敵持盤(g);
-  描画_盤(g);
-  描画_IRVU(g);
+  detail::show_entry(g, k);
 
   int x = 0, y = 0, code = 0;
   調査_移動結果(s, k, x, y, code);

@@ -15,7 +15,8 @@ void restore_entry(GameState& s, int k);
 // differs from `before` and is not empty there; 0 when none.
 int moved_piece(const Grid& before, const Grid& after);
 
-// Sets the kings' squares from the board (after a position was replaced).
-void locate_kings(BoardState& s);
+// Puts entry k on the board with the clock totals reached there (those before
+// the next move) and draws the clocks, hands, board and warp squares.
+void show_entry(Game& g, int k);
 
 }  // namespace zv::detail

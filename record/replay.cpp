@@ -26,15 +26,7 @@ void REPLAY_Click(Game& g) {
   // The move that led to position m, found as 調査_移動結果 finds it but
   // against the board itself: the newest position is not in the history.
   const int moved = detail::moved_piece(s.hist_board[m - 1], s.board);
-  detail::restore_entry(s, m - 1);
-  s.com_total_seconds = s.hist_time[m - 1][HistTime::前秒C];
-  s.man_total_seconds = s.hist_time[m - 1][HistTime::前秒M];
-  描画_所有時間(g, s.com_side, s.com_total_seconds);
-  描画_所有時間(g, s.man_side, s.man_total_seconds);
-  描画_自持盤(g);
-  描画_敵持盤(g);
-  描画_盤(g);
-  描画_IRVU(g);
+  detail::show_entry(g, m - 1);
 
   g.io.sound->play(SoundId::Piece);
   消去_移動結果(g, moved > 0 ? s.com_side : s.man_side);
@@ -62,7 +54,7 @@ void REVERSE_Click(Game& g) {
     }
   for (int j = 1; j <= HAND_SLOTS; ++j) std::swap(s.man_hand[j], s.com_hand[j]);
   recount_hand_totals(s);
-  detail::locate_kings(s);
+  locate_kings(s);
   画面_再描画(g);
   描画_手数(g, s.move_number, COL_WHITE);
   if (s.handicap_set == 1) {

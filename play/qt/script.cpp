@@ -377,16 +377,7 @@ void set_hands(GameState& s, const std::vector<double>& counts) {
 
 void settle_position(GameState& s) {
   recount_hand_totals(s);
-  for (int x = 1; x <= BAN_SIZE; ++x)
-    for (int y = 1; y <= BAN_SIZE; ++y) {
-      if (s.board[x][y] == SITA_OU) {
-        s.man_king_x = x;
-        s.man_king_y = y;
-      } else if (s.board[x][y] == UE_OU) {
-        s.com_king_x = x;
-        s.com_king_y = y;
-      }
-    }
+  locate_kings(s);
 }
 
 double cell_centre_x(double q) {

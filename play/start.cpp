@@ -28,6 +28,13 @@ void start_against_computer_common(Game& g) {
   描画_将棋盤桝(g);
 }
 
+// The lower side (the human against the computer) is 先手 and is to move.
+void lower_side_moves_first(GameState& s) {
+  s.man_side = SENTE;
+  s.com_side = GOTE;
+  s.turn = SENTE;
+}
+
 bool new_game(const GameState& s) { return s.turn == NO_TURN || s.move_number == 0; }
 
 }  // namespace
@@ -47,17 +54,13 @@ void SENTE_Click(Game& g) {
   待ち時間(g, START_PAUSE);
   BGM_切替(g, s.game_mode);
   if (new_game(s)) {
-    s.man_side = SENTE;
-    s.com_side = GOTE;
-    s.turn = SENTE;
+    lower_side_moves_first(s);
     show(g, "MANの番です", " ");
   } else if (s.turn == s.com_side) {
     com_ban(g);
     return;
   } else if (s.turn == s.man_side) {
-    s.man_side = SENTE;
-    s.com_side = GOTE;
-    s.turn = SENTE;
+    lower_side_moves_first(s);
     show(g, "MANの番です", "対局");
   } else {
     return;
@@ -103,9 +106,7 @@ void START_Click(Game& g) {
   待ち時間(g, START_PAUSE);
   BGM_切替(g, s.game_mode);
   if (new_game(s)) {
-    s.man_side = SENTE;
-    s.com_side = GOTE;
-    s.turn = SENTE;
+    lower_side_moves_first(s);
     show(g, "先手の番です", " ");
   } else if (s.turn == SENTE) {
     show(g, "先手の番です", " ");

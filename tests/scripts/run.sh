@@ -3,7 +3,9 @@
 # the expected one (the .out file beside the script).
 #   run.sh ZORVANE /abs/path/NAME.zvs WORKDIR
 # The contents of tests/scripts/data/ are copied into the folder first, so
-# scripts can load record files by relative name.
+# scripts can load record files by relative name; then, when it exists, the
+# contents of tests/scripts/data/NAME/ (files for that script alone, such as
+# a settings file every other script must not see).
 # ZORVANE_UPDATE_SCRIPTS=1 writes the transcript into the .out file instead.
 set -euo pipefail
 zorvane=$1 script=$2 work=$3
@@ -12,6 +14,8 @@ rm -rf "$work"
 mkdir -p "$work"
 data=$(dirname "$script")/data
 if [ -d "$data" ]; then cp -R "$data/." "$work/"; fi
+own=$data/$(basename "${script%.zvs}")
+if [ -d "$own" ]; then cp -R "$own/." "$work/"; fi
 actual=$work/transcript.out
 if ! (cd "$work" && "$zorvane" --script "$script" >"$actual" 2>"$work/stderr.txt"); then
   echo "zorvane --script $script failed:"

@@ -103,8 +103,16 @@ void START_Click(Game& g) {
   s.turn_start_time = g.io.clock->now();
   if (s.checked[M_KEIKA]) s.timer1_enabled = true;
   s.game_mode = MODE_HUMAN;
+  // Like the other start commands: a loaded or stepped-back game is taken up
+  // from here, and nothing after this move belongs to the new game.
+  s.kifu_mode = 0;
+  s.piece_selected = 0;
+  s.history_last = s.move_number;
   待ち時間(g, START_PAUSE);
   BGM_切替(g, s.game_mode);
+  // Between people the lower side is always 先手, also in a resumed game.
+  s.man_side = SENTE;
+  s.com_side = GOTE;
   if (new_game(s)) {
     lower_side_moves_first(s);
     show(g, "先手の番です", " ");

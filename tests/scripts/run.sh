@@ -17,6 +17,8 @@ if [ -d "$data" ]; then cp -R "$data/." "$work/"; fi
 own=$data/$(basename "${script%.zvs}")
 if [ -d "$own" ]; then cp -R "$own/." "$work/"; fi
 actual=$work/transcript.out
+# A settings file in the user's own configuration folder must not reach the tests.
+export XDG_CONFIG_HOME="$work/.config" HOME="$work"
 if ! (cd "$work" && "$zorvane" --script "$script" >"$actual" 2>"$work/stderr.txt"); then
   echo "zorvane --script $script failed:"
   cat "$work/stderr.txt"

@@ -112,20 +112,9 @@ struct Search {
     s.best_score = NO_SCORE;
     s.trial_moves = 0;
     s.evaluations = 0;
-    s.board_backup = s.board;
     com_hand_copy = s.com_hand;
     man_hand_copy = s.man_hand;
-
-    s.king_escape_result = 調査_自王逃道(s);
-    勢力調査(s);
-    調査_持角狙座標(s);
-    調査_移動不可駒(s);
-    s.com_hand_total_at_start = s.com_hand_total;
-
-    s.man_influence_before = s.man_influence;
-    s.com_influence_before = s.com_influence;
-    s.com_cheapest_attacker_x_before = s.com_cheapest_attacker_x;
-    s.com_cheapest_attacker_y_before = s.com_cheapest_attacker_y;
+    prepare_search(s);
     if (g.io.canvas) g.io.canvas->refresh();
 
     for (int X = 1; X <= BAN_SIZE; ++X) {
@@ -222,6 +211,19 @@ PromotionChoice choose_promotion(int piece, int promoted, double plain_score,
   if (promoted_score > plain_score) c = {promoted, promoted_score};
   if (piece == UE_HU || piece == UE_KAKU || piece == UE_SYA) c.result = promoted;
   return c;
+}
+
+void prepare_search(GameState& s) {
+  s.board_backup = s.board;
+  s.king_escape_result = 調査_自王逃道(s);
+  勢力調査(s);
+  調査_持角狙座標(s);
+  調査_移動不可駒(s);
+  s.com_hand_total_at_start = s.com_hand_total;
+  s.man_influence_before = s.man_influence;
+  s.com_influence_before = s.com_influence;
+  s.com_cheapest_attacker_x_before = s.com_cheapest_attacker_x;
+  s.com_cheapest_attacker_y_before = s.com_cheapest_attacker_y;
 }
 
 ComMove com_search(Game& g) {

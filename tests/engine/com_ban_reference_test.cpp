@@ -64,16 +64,7 @@ struct Runner {
 
   Reference run(const bench::Position& p, int level) {
     bench::set_up(q.g(), p, level);
-    s.board_backup = s.board;
-    s.king_escape_result = 調査_自王逃道(s);
-    勢力調査(s);
-    調査_持角狙座標(s);
-    調査_移動不可駒(s);
-    s.com_hand_total_at_start = s.com_hand_total;
-    s.man_influence_before = s.man_influence;
-    s.com_influence_before = s.com_influence;
-    s.com_cheapest_attacker_x_before = s.com_cheapest_attacker_x;
-    s.com_cheapest_attacker_y_before = s.com_cheapest_attacker_y;
+    prepare_search(s);
     board0 = s;
     maps0 = s;
     search0 = s;

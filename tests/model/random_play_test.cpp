@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/moves.h"
+#include "play/visible_moves.h"
 #include "model/rules.h"
 #include "model/setup.h"
 #include "support/fakes.h"

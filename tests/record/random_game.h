@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/moves.h"
+#include "play/visible_moves.h"
 #include "model/rules.h"
 #include "model/setup.h"
 #include "record/record.h"
@@ -116,8 +117,8 @@ inline RandomGame play_random_game(TestGame& t, int moves, unsigned seed) {
     const bool lower = s.turn == s.man_side;
     const double spent = 1 + static_cast<double>(rng() % 40);
     const double m = s.man_total_seconds, k = s.com_total_seconds;
-    const bool saved = lower ? 手順保存(g, c.fx, c.fy, c.tx, c.ty, c.code, code, m, m + spent, k, k)
-                             : 手順保存(g, c.fx, c.fy, c.tx, c.ty, c.code, code, m, m, k, k + spent);
+    const bool saved = lower ? 手順保存(s, c.tx, c.ty, {m, m + spent, k, k})
+                             : 手順保存(s, c.tx, c.ty, {m, m, k, k + spent});
     if (!saved) break;
     s.hist_piece[s.history_index] = code;
     if (lower) s.man_total_seconds += spent;

@@ -71,6 +71,8 @@ inline constexpr int COL_SHADOW = COL_BLACK;
 inline constexpr int COL_HAND_COUNT = COL_LIGHTRED;
 inline constexpr int COL_SELECTED = COL_LIGHTRED;
 inline constexpr int COL_GUIDE = COL_YELLOW;
+inline constexpr int COL_MARKER_DARK = COL_BLUE;        // last-move marker, outer frame
+inline constexpr int COL_MARKER_LIGHT = COL_LIGHTCYAN;  // and inner frame
 
 // Screen geometry in twips.
 inline constexpr int X0 = 1050, Y0 = 100;

@@ -101,6 +101,9 @@ void 初期設定(Game& g) {
   s.reversed_once = 0;
 
   s.timer1_enabled = false;
+  s.move_text[0] = s.move_text[1] = {};
+  s.shown_move_number = -1;
+  s.marker_drawn = {};
   s.com_total_seconds = 0;
   s.man_total_seconds = 0;
   s.turn_seconds = 0;

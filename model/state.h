@@ -63,6 +63,22 @@ struct WindowState {
   // Folders of the settings file: the current folder and, when that cannot be
   // written, the user's configuration folder. Empty = the usual ones.
   std::string settings_dir, settings_config_dir;
+  // Where the game in progress is kept when the program ends. Empty = the
+  // user's data folder.
+  std::string data_dir;
+
+  // What a full redraw paints again as it was: the move texts beside the board
+  // ([0] the upper side's, left; [1] the lower side's, right) and the move number.
+  struct MoveText {
+    bool shown = false;
+    int x = 0, y = 0, piece = 0, colour = 0;
+  };
+  MoveText move_text[2];
+  int shown_move_number = -1;  // none
+  int shown_move_number_colour = COL_WHITE;
+  // The squares the last-move marker is painted on (origin, square chosen,
+  // landing square after a warp); 0 = none.
+  std::array<std::array<int, 2>, 3> marker_drawn{};
 };
 
 // Elapsed-time clock, seconds.

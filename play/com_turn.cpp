@@ -52,6 +52,8 @@ bool play_move(Game& g, const ComMove& m) {
     IRVU_設定(g, w);
     描画_IRVU(g);
   }
+  keep_newest_position(s);
+  描画_最終手(g);
   s.timer1_enabled = false;
   勢力調査(s);
   return true;

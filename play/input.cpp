@@ -200,6 +200,8 @@ void make_move(Game& g, int Button) {
     IRVU_設定(g, warp);
     描画_IRVU(g);
   }
+  keep_newest_position(s);
+  描画_最終手(g);
 
   if (s.game_mode == MODE_COM) {
     after_move_against_computer(g, captured);

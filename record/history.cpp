@@ -51,7 +51,8 @@ void show_entry(Game& g, int k) {
 
 }  // namespace detail
 
-bool history_full(const GameState& s) { return s.history_index > HISTORY_MAX || s.history_index < 0; }
+// A move at the last entry would leave its position nowhere to be kept.
+bool history_full(const GameState& s) { return s.history_index >= HISTORY_MAX || s.history_index < 0; }
 
 bool refuse_if_history_full(Game& g) {
   if (!history_full(g.st)) return false;
@@ -78,6 +79,25 @@ bool 手順保存(GameState& s, int 先X, int 先Y, const HistTimes& times) {
   s.history_last = k;
   s.history_filled = k + 1;
   return true;
+}
+
+void keep_newest_position(GameState& s) {
+  const int k = s.history_index;
+  if (k < 0 || k > HISTORY_MAX) return;
+  s.hist_board[k] = s.board;
+  s.hist_warp[k] = s.warp_map;
+  for (int j = 1; j <= HAND_SLOTS; ++j) {
+    s.hist_man_hand[k][j] = s.man_hand[j];
+    s.hist_com_hand[k][j] = s.com_hand[j];
+  }
+  // No move has followed yet: both sides' totals stand as they are now.
+  s.hist_time[k] = {s.man_total_seconds, s.man_total_seconds, s.com_total_seconds,
+                    s.com_total_seconds};
+  s.hist_dest_x[k] = 0;
+  s.hist_dest_y[k] = 0;
+  s.hist_piece[k] = EMPTY;
+  s.history_last = k;
+  s.history_filled = k + 1;
 }
 
 int 調査_持駒数(const GameState& s, int side) {
@@ -118,12 +138,14 @@ void AFTER_Click(Game& g) {
   const int k = s.history_index;
   detail::show_entry(g, k);
 
-  int x = 0, y = 0, code = 0;
-  調査_移動結果(s, k, x, y, code);
+  // The move is named as it was when played: the square chosen, even when the
+  // piece then warped on.
+  const int x = s.hist_dest_x[k - 1], y = s.hist_dest_y[k - 1], code = s.hist_piece[k - 1];
   g.io.sound->play(SoundId::Piece);
   if (code != EMPTY) 描画_移動結果(g, code > 0 ? s.com_side : s.man_side, x, y, code, COL_WHITE);
   s.turn = -s.turn;
   描画_手数(g, s.move_number, COL_WHITE);
+  描画_最終手(g);
 }
 
 void CANCEL_Click(Game& g) {

@@ -1,6 +1,9 @@
 // Helpers shared by the procedures that move along the history.
 #pragma once
+#include <string_view>
+
 #include "model/game.h"
+#include "record/kifu_format.h"
 
 namespace zv::detail {
 
@@ -18,5 +21,9 @@ int moved_piece(const Grid& before, const Grid& after);
 // Puts entry k on the board with the clock totals reached there (those before
 // the next move) and draws the clocks, hands, board and warp squares.
 void show_entry(Game& g, int k);
+
+// The record of entries 1..count with its three header lines.
+KifuRecord game_record(const GameState& s, int count, std::string_view title,
+                       std::string_view sente_name, std::string_view gote_name);
 
 }  // namespace zv::detail

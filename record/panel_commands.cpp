@@ -53,6 +53,23 @@ KifuEntry entry_of(const GameState& s, int k) {
   return e;
 }
 
+}  // namespace
+
+KifuRecord detail::game_record(const GameState& s, int count, std::string_view title,
+                               std::string_view sente_name, std::string_view gote_name) {
+  KifuRecord r;
+  r.title = title;
+  // Line 2 names the upper side's player: 後手 when the lower side moved first.
+  const bool lower_first = s.man_side == SENTE;
+  r.upper_name = lower_first ? gote_name : sente_name;
+  r.lower_name = lower_first ? sente_name : gote_name;
+  r.entries.reserve(count);
+  for (int k = 1; k <= count; ++k) r.entries.push_back(entry_of(s, k));
+  return r;
+}
+
+namespace {
+
 // Entry 0 is not in the file: it is the starting position, with the warp
 // squares of the first position (which only differ if the first move warped).
 void store_start(GameState& s, const KifuEntry& first) {
@@ -152,14 +169,7 @@ void Command1_Click(Game& g) {
   }
   ensure_folder(s);
 
-  KifuRecord r;
-  r.title = s.Text2;
-  // Line 2 names the upper side's player: 後手 when the lower side moved first.
-  const bool lower_first = s.man_side == SENTE;
-  r.upper_name = lower_first ? s.Text4 : s.Text3;
-  r.lower_name = lower_first ? s.Text3 : s.Text4;
-  r.entries.reserve(count);
-  for (int k = 1; k <= count; ++k) r.entries.push_back(entry_of(s, k));
+  const KifuRecord r = detail::game_record(s, count, s.Text2, s.Text3, s.Text4);
   std::string bytes;
   const KifuStatus st = encode_kifu(r, bytes);
   if (st.problem == KifuProblem::Encoding || st.problem == KifuProblem::HeaderText) {
@@ -235,10 +245,17 @@ bool load_record_bytes(Game& g, std::string_view bytes) {
   const int n = static_cast<int>(r.entries.size());
   store_start(s, r.entries[0]);
   for (int k = 1; k <= n; ++k) store_entry(s, k, r.entries[k - 1]);
-  // Destinations and moved pieces, as a game played here would have them.
+  // Destinations and moved pieces, as a game played here would have them: a
+  // piece that stands on a square of the earlier warp map got there by a warp,
+  // so the square chosen was that square's partner.
   for (int k = 0; k < n; ++k) {
     int x = 0, y = 0, code = 0;
     調査_移動結果(s, k + 1, x, y, code);
+    if (x != 0 && s.hist_warp[k][x][y] != 0) {
+      BoardState before;
+      before.warp_map = s.hist_warp[k];
+      warp_partner(before, x, y, x, y);
+    }
     s.hist_dest_x[k] = x;
     s.hist_dest_y[k] = y;
     s.hist_piece[k] = code;

@@ -13,6 +13,9 @@ namespace zv {
 // first, which also tells the player.
 [[nodiscard]] bool 手順保存(GameState& s, int 先X, int 先Y, const HistTimes& times);
 bool history_full(const GameState& s);
+// Keeps the position on the board (reached by the move just made) as entry
+// `history_index`, so that it is saved and 進 can return to it.
+void keep_newest_position(GameState& s);
 // When the history is full: plays "禁止.wav", shows HISTORY_FULL_TEXT titled
 // HISTORY_FULL_TITLE and returns true. Otherwise returns false and does nothing.
 bool refuse_if_history_full(Game& g);

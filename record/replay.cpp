@@ -35,6 +35,7 @@ void REPLAY_Click(Game& g) {
   s.move_number -= 1;
   s.turn = -s.turn;
   描画_手数(g, s.move_number, COL_WHITE);
+  描画_最終手(g);
 }
 
 void REVERSE_Click(Game& g) {

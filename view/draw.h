@@ -23,6 +23,12 @@ void 描画_棋譜読込み部分消去(Game& g);
 // first clears any earlier outlines.
 void 描画_移動可能桝色(Game& g, int 元X, int 元Y, int 描画色, int 移動駒);
 void 描画_ハンデレベル(Game& g, int IN_ハンデレベル);
+// Marks the squares of the move that led to the position on the board (none
+// at the start of the history), taking the marks off the previous move's squares.
+void 描画_最終手(Game& g);
+// Paints again the move texts and the move number that are shown (a full
+// redraw paints the background over them).
+void 描画_表示中の文字(Game& g);
 
 // Waits this long on the clock, letting it show what was drawn.
 void 待ち時間(Game& g, double IN_秒);

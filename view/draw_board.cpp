@@ -25,6 +25,7 @@ void 描画_盤(Game& g) {
       描画_絵(g, g.st.board[q][r], q, r);
       描画_桝輪郭(g, COL_BOARD, q, r);
     }
+  g.st.marker_drawn = {};  // painted over with the rest
 }
 
 void 描画_IRVU(Game& g) {
@@ -111,6 +112,8 @@ void 画面_再描画(Game& g) {
   if (g.st.game_mode == MODE_COM) 描画_レベル(g, g.st.com_level);
   if (g.st.handicap_set == 1) 描画_ハンデレベル(g, g.st.handicap_level);
   描画_絵(g, PIC_ZORVANE, 10.8, 0);
+  描画_表示中の文字(g);
+  描画_最終手(g);
 }
 
 void 描画_将棋盤桝(Game& g) {

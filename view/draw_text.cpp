@@ -78,34 +78,44 @@ void 描画_桝_数値(Game& g) {
   }
 }
 
-void 描画_移動結果(Game& g, int IN_手番, int 移動先X, int 移動先Y, int 移動駒, int 駒色) {
-  消去_移動結果(g, IN_手番);
+namespace {
+
+// Spot 0 is the upper side's text (left of the board), 1 the lower side's.
+int text_spot(const GameState& s, int side) {
+  return side == s.com_side ? 0 : side == s.man_side ? 1 : -1;
+}
+
+void draw_move_text(Game& g, int spot, int 移動先X, int 移動先Y, int 移動駒, int 駒色) {
   // File digit, rank kanji and piece name: shadow position, then the
   // position of the coloured text a tenth of a cell up and left.
   struct Spot {
     double sq, sr, q, r;
   };
-  static constexpr Spot UPPER[3] = {
-      {-1.5, 8.5, -1.6, 8.4}, {-1.1, 8.5, -1.2, 8.4}, {-0.5, 8.5, -0.6, 8.4}};
-  static constexpr Spot LOWER[3] = {
-      {12.5, 2.5, 12.4, 2.4}, {12.9, 2.5, 12.8, 2.4}, {13.5, 2.5, 13.4, 2.4}};
-  const Spot* spots = nullptr;
-  if (IN_手番 == g.st.com_side)
-    spots = UPPER;
-  else if (IN_手番 == g.st.man_side)
-    spots = LOWER;
-  else
-    return;
+  static constexpr Spot SPOTS[2][3] = {
+      {{-1.5, 8.5, -1.6, 8.4}, {-1.1, 8.5, -1.2, 8.4}, {-0.5, 8.5, -0.6, 8.4}},
+      {{12.5, 2.5, 12.4, 2.4}, {12.9, 2.5, 12.8, 2.4}, {13.5, 2.5, 13.4, 2.4}}};
+  const Spot* spots = SPOTS[spot];
   const std::string texts[3] = {文字列変換(10 - 移動先X), 文字列変換(RANK_BASE + 移動先Y),
                                 文字列変換(移動駒)};
   for (int k = 0; k < 3; ++k) {
     描画_移動駒種類(g, spots[k].sq, spots[k].sr, texts[k], COL_SHADOW);
     描画_移動駒種類(g, spots[k].q, spots[k].r, texts[k], 駒色);
   }
-  if (IN_手番 == g.st.com_side) 描画_桝輪郭(g, COL_BOARD, 1, 8);
+  if (spot == 0) 描画_桝輪郭(g, COL_BOARD, 1, 8);
+}
+
+}  // namespace
+
+void 描画_移動結果(Game& g, int IN_手番, int 移動先X, int 移動先Y, int 移動駒, int 駒色) {
+  消去_移動結果(g, IN_手番);
+  const int spot = text_spot(g.st, IN_手番);
+  if (spot < 0) return;
+  draw_move_text(g, spot, 移動先X, 移動先Y, 移動駒, 駒色);
+  g.st.move_text[spot] = {true, 移動先X, 移動先Y, 移動駒, 駒色};
 }
 
 void 消去_移動結果(Game& g, int IN_手番) {
+  if (const int spot = text_spot(g.st, IN_手番); spot >= 0) g.st.move_text[spot].shown = false;
   if (IN_手番 == g.st.com_side) {
     paint::tile(g, -1, 8);
     paint::tile(g, 0, 8);
@@ -120,6 +130,8 @@ void 消去_移動結果(Game& g, int IN_手番) {
 
 void 描画_手数(Game& g, int n, int 描画色) {
   constexpr int PLAIN = 0;
+  g.st.shown_move_number = n;
+  g.st.shown_move_number_colour = 描画色;
   paint::tile(g, 13, 3);
   paint::tile(g, 14, 3);
   描画_桝輪郭(g, COL_BOARD, 11, 3);
@@ -152,6 +164,14 @@ void 描画_ハンデレベル(Game& g, int IN_ハンデレベル) {
   描画_絵(g, PIC_KARA, 11, 1);
   描画_文字列(g, 11.1, 1.1, IN_ハンデレベル, COL_BLACK, 10);
   描画_文字列(g, 11, 1, IN_ハンデレベル, COL_WHITE, 10);
+}
+
+void 描画_表示中の文字(Game& g) {
+  for (int spot = 0; spot < 2; ++spot) {
+    const auto& t = g.st.move_text[spot];
+    if (t.shown) draw_move_text(g, spot, t.x, t.y, t.piece, t.colour);
+  }
+  if (g.st.shown_move_number >= 0) 描画_手数(g, g.st.shown_move_number, g.st.shown_move_number_colour);
 }
 
 }  // namespace zv

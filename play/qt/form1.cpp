@@ -11,6 +11,7 @@
 #include "model/constants.h"
 #include "model/setup.h"
 #include "play/play.h"
+#include "record/autosave.h"
 #include "play/qt/board_view.h"
 #include "play/qt/file_panel.h"
 #include "play/qt/menu_tree.h"
@@ -133,6 +134,8 @@ void Form1::終了処理() {
   if (shut_down_) return;
   shut_down_ = true;
   if (timer1_) timer1_->stop();
+  // Quitting stays immediate: the game is kept without a word.
+  save_game_on_exit(game_->st);
   sound_->shutdown();
 }
 

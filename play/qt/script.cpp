@@ -180,6 +180,9 @@ Command parse_line(std::string_view raw, int line_no) {
     c.op = Op::Set;
     c.name = std::string(args[0]);
     c.nums = {v};
+  } else if (word == "drawn") {
+    if (!want_args(0)) return usage("drawn");
+    c.op = Op::Drawn;
   } else if (word == "com" || word == "dump") {
     if (!want_args(0)) return fail(std::string(word) + " takes no arguments");
     c.op = word == "com" ? Op::Com : Op::Dump;

@@ -20,6 +20,8 @@
 //                            a position set up directly and redrawn
 //   set NAME VALUE           a scalar of the game state (dump's names and more)
 //   com, dump, shot FILE     the computer's turn, the state, a PNG of the window
+//   drawn                    what the window shows now: every text, and the
+//                            squares that carry the last-move marker
 #pragma once
 #include <cstdint>
 #include <string>
@@ -49,6 +51,7 @@ enum class Op {
   Set,
   Com,
   Dump,
+  Drawn,
   Shot,
   Invalid,  // a line that cannot be run; `why` says why
 };

@@ -3,8 +3,11 @@
 #include <QApplication>
 #include <QPixmap>
 #include <cmath>
+#include <set>
+#include <utility>
 
 #include "engine/engine.h"
+#include "model/constants.h"
 #include "play/play.h"
 #include "play/qt/board_view.h"
 #include "play/qt/file_panel.h"
@@ -117,6 +120,9 @@ class Session {
       case Op::Dump:
         out_ << script::dump(st);
         return;
+      case Op::Drawn:
+        print_drawn();
+        return;
       case Op::Shot: {
         QApplication::processEvents();
         if (!form_.grab().save(QString::fromStdString(c.value), "PNG"))
@@ -127,6 +133,23 @@ class Session {
   }
 
  private:
+  // Texts in painting order, then the marked squares in board order.
+  void print_drawn() {
+    const DisplayList& list = form_.board_view()->display_list();
+    std::set<std::pair<int, int>> marked;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      if (!list.alive(i)) continue;
+      const PaintOp& op = list.at(i);
+      if (op.kind == PaintOp::Text && op.code != COL_SHADOW) {
+        out_ << "drawn text \"" << op.text << "\"\n";
+      } else if (op.kind == PaintOp::Box && op.code == COL_MARKER_DARK) {
+        marked.insert({static_cast<int>((op.area.x1 - X0) / CELL_W),
+                       static_cast<int>((op.area.y1 - Y0) / CELL_H)});
+      }
+    }
+    for (const auto& [q, r] : marked) out_ << "drawn marker " << q << ' ' << r << '\n';
+  }
+
   void error(const script::Command& c, const std::string& why) {
     out_ << script::error_line(c.line, why) << '\n';
   }

@@ -270,7 +270,8 @@ TEST(ComBan, SavesThePositionBeforeItsMoveWithTheTimes) {
   const Grid before = s.board;
   com_ban(b.t.g());
   EXPECT_EQ(s.hist_board[2], before);
-  EXPECT_EQ(s.history_last, 2);
+  EXPECT_EQ(s.history_last, 3) << "the position the move reached is kept too";
+  EXPECT_EQ(s.hist_board[3], s.board);
   EXPECT_DOUBLE_EQ(s.hist_time[2][前秒M], 40);
   EXPECT_DOUBLE_EQ(s.hist_time[2][後秒M], 40);
   EXPECT_DOUBLE_EQ(s.hist_time[2][前秒C], 100);

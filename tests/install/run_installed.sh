@@ -16,7 +16,7 @@ HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" SDL_AUDIODRIVER=dummy QT_
 fail() { echo "$1"; echo "--- transcript:"; cat "$work/transcript.out"; exit 1; }
 grep -q 'text="棋譜を書き込みました"' "$work/transcript.out" || fail "no saved-record message"
 [ -f "$work/home/installed.棋譜" ] || fail "no record file written"
-[ "$(wc -l < "$work/home/installed.棋譜")" -eq 4 ] || fail "the record should hold three headers and one move"
+[ "$(wc -l < "$work/home/installed.棋譜")" -eq 5 ] || fail "the record should hold three headers and both moves"
 grep -q '^sound play 駒打音.wav' "$work/transcript.out" || fail "no piece sound"
 grep -q 'Direct Sound' "$work/transcript.out" && fail "the sound library was not found in the installed tree"
 "$zorvane" --version | grep -qi 'zorvane [0-9]' || fail "--version says nothing useful"

@@ -37,12 +37,13 @@ TEST(History, FullHistoryRefusesTheMoveAndSaysSo) {
   TestGame t;
   初期設定(t.g());
   GameState& s = t.s();
-  s.history_index = HISTORY_MAX;
+  // The last move must leave entry 500 free for the position it reaches.
+  s.history_index = HISTORY_MAX - 1;
   EXPECT_FALSE(history_full(s));
   EXPECT_FALSE(refuse_if_history_full(t.g()));
   EXPECT_TRUE(t.dialogs.shown.empty());
   EXPECT_TRUE(手順保存(s, 5, 6, {0, 0, 0, 0}));
-  s.history_index = HISTORY_MAX + 1;
+  s.history_index = HISTORY_MAX;
   const int last = s.history_last;
   EXPECT_TRUE(history_full(s));
   EXPECT_FALSE(手順保存(s, 5, 6, {0, 0, 0, 0}));
@@ -58,13 +59,16 @@ TEST(History, LongestGameFillsTheHistoryAndSavesAsFiveHundredPositions) {
   TestGame t;
   const test::RandomGame game = test::play_random_game(t, 600, 42);
   GameState& s = t.s();
-  ASSERT_EQ(game.positions.size(), 502u) << "501 moves fit: entries 0..500";
-  EXPECT_EQ(s.history_index, 501);
+  ASSERT_EQ(game.positions.size(), 501u) << "500 moves fit: entries 0..500";
+  EXPECT_EQ(s.history_index, 500);
   EXPECT_EQ(s.history_last, 500);
   EXPECT_TRUE(refuse_if_history_full(t.g()));
 
-  // Stepping back from the full history and forward again stays in bounds.
+  // Stepping back from the full history and forward again reaches the last
+  // position and stays in bounds.
   REPLAY_Click(t.g());
+  EXPECT_EQ(s.board, game.positions[499].board);
+  AFTER_Click(t.g());
   EXPECT_EQ(s.board, game.positions[500].board);
   AFTER_Click(t.g());
   EXPECT_EQ(t.dialogs.shown.back().text, "できません");
@@ -123,11 +127,11 @@ TEST(History, BackThreeThenForwardReplaysTheSavedPositions) {
   const test::RandomGame game = test::play_random_game(t, 3, 17);
   GameState& s = t.s();
   ASSERT_EQ(s.history_index, 3);
-  ASSERT_EQ(s.history_last, 2);
+  ASSERT_EQ(s.history_last, 3) << "the newest position is kept as soon as it is reached";
   for (int i = 0; i < 3; ++i) REPLAY_Click(t.g());
   EXPECT_EQ(s.board, game.positions[0].board);
   EXPECT_EQ(s.turn, SENTE);
-  for (int k = 1; k <= 2; ++k) {
+  for (int k = 1; k <= 3; ++k) {
     t.sound.calls.clear();
     AFTER_Click(t.g());
     EXPECT_EQ(s.board, game.positions[k].board);
@@ -144,7 +148,7 @@ TEST(History, BackThreeThenForwardReplaysTheSavedPositions) {
   EXPECT_TRUE(t.dialogs.shown.empty());
   AFTER_Click(t.g());
   EXPECT_EQ(t.dialogs.shown.back().text, "できません");
-  EXPECT_EQ(s.board, game.positions[2].board);
+  EXPECT_EQ(s.board, game.positions[3].board);
 }
 
 TEST(History, NewMoveAfterSteppingBackDiscardsTheRest) {
@@ -171,13 +175,12 @@ TEST(History, EntriesOfAnEarlierGameAreNeverReplayed) {
   // though entry 3 still holds a position of the earlier game.
   s.history_last = s.move_number;
   for (int i = 0; i < 3; ++i) REPLAY_Click(t.g());
-  AFTER_Click(t.g());
-  AFTER_Click(t.g());
-  EXPECT_EQ(s.board, game.positions[2].board);
+  for (int i = 0; i < 3; ++i) AFTER_Click(t.g());
+  EXPECT_EQ(s.board, game.positions[3].board);
   AFTER_Click(t.g());
   ASSERT_EQ(t.dialogs.shown.size(), 1u);
   EXPECT_EQ(t.dialogs.shown.back().text, "できません");
-  EXPECT_EQ(s.history_index, 2);
+  EXPECT_EQ(s.history_index, 3);
 }
 
 TEST(History, RestartGivesAFreshPositionWithNewWarps) {

@@ -118,6 +118,7 @@ inline RandomGame play_random_game(TestGame& t, int moves, unsigned seed) {
       駒移動_IRVU(g, c.tx, c.ty, code);
       IRVU_設定(g, w);
     }
+    keep_newest_position(s);
     s.turn = -s.turn;
     out.positions.push_back(snapshot(s));
   }

@@ -42,7 +42,7 @@ TEST_P(RoundTrip, RandomGameStepsForwardThroughTheSamePositions) {
   EXPECT_GT(game.promotions, 0);
   EXPECT_GT(game.warps, 0);
   const int last = played.s().history_last;
-  ASSERT_EQ(last, 74);
+  ASSERT_EQ(last, 75) << "every move played is saved, the last one too";
 
   ScratchDir dir;
   prepare_save(played, dir, "対局1");
@@ -108,8 +108,8 @@ TEST(RecordSave, WritesTheLayoutOfTheFormat) {
                            "\x8c\xe3\x8e\xe8\x82\xb3\x82\xf1\r\n"
                            "\x90\xe6\x8e\xe8\x82\xb3\x82\xf1\r\n";
   ASSERT_EQ(bytes.substr(0, head.size()), head);
-  ASSERT_EQ(bytes.size(), head.size() + 3 * 522);
-  for (int k = 1; k <= 3; ++k) {
+  ASSERT_EQ(bytes.size(), head.size() + 4 * 522) << "one line for each of the four moves";
+  for (int k = 1; k <= 4; ++k) {
     const std::string line = bytes.substr(head.size() + (k - 1) * 522, 522);
     EXPECT_EQ(line.substr(520), "\r\n");
     EXPECT_EQ(line.find('\n'), 521u);

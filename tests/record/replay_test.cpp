@@ -47,7 +47,7 @@ TEST(StepBack, TwiceFromEntryTwoRestoresTheStart) {
   EXPECT_EQ(s.turn, SENTE);
   EXPECT_EQ(s.move_number, 0);
   EXPECT_EQ(s.history_index, 0);
-  EXPECT_EQ(s.history_last, 1) << "stepping back keeps the moves for 進";
+  EXPECT_EQ(s.history_last, 2) << "stepping back keeps the moves for 進";
   EXPECT_EQ(t.sound.count("play", SoundId::Piece), 2);
   EXPECT_TRUE(t.dialogs.shown.empty());
 }

@@ -153,6 +153,7 @@ void 描画_レベル(Game& g, int n) {
 }
 
 void 消去_思考中(Game& g) {
+  g.st.move_text[0].shown = false;  // the upper side's move text shares the place
   paint::tile(g, -2, 8);
   paint::tile(g, -1, 8);
   paint::tile(g, 0, 8);

@@ -133,14 +133,25 @@ class Session {
   }
 
  private:
-  // Texts in painting order, then the marked squares in board order.
+  // Texts in painting order, then the marked squares in board order. A text
+  // whose first corner a later picture covers is no longer seen.
   void print_drawn() {
     const DisplayList& list = form_.board_view()->display_list();
+    auto covered = [&](std::size_t i) {
+      const TwipRect& a = list.at(i).area;
+      for (std::size_t j = i + 1; j < list.size(); ++j) {
+        const PaintOp& p = list.at(j);
+        if (list.alive(j) && p.kind == PaintOp::Picture && a.x1 >= p.area.x1 &&
+            a.x1 < p.area.x2 && a.y1 >= p.area.y1 && a.y1 < p.area.y2)
+          return true;
+      }
+      return false;
+    };
     std::set<std::pair<int, int>> marked;
     for (std::size_t i = 0; i < list.size(); ++i) {
       if (!list.alive(i)) continue;
       const PaintOp& op = list.at(i);
-      if (op.kind == PaintOp::Text && op.code != COL_SHADOW) {
+      if (op.kind == PaintOp::Text && op.code != COL_SHADOW && !covered(i)) {
         out_ << "drawn text \"" << op.text << "\"\n";
       } else if (op.kind == PaintOp::Box && op.code == COL_MARKER_DARK) {
         marked.insert({static_cast<int>((op.area.x1 - X0) / CELL_W),

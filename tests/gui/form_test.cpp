@@ -6,8 +6,12 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 
 #include "model/constants.h"
 #include "play/play.h"
@@ -15,6 +19,8 @@
 #include "play/qt/file_panel.h"
 #include "play/qt/form1.h"
 #include "play/qt/menu_tree.h"
+#include "record/autosave.h"
+#include "record/record.h"
 #include "sound/module1.h"
 #include "support/fakes.h"
 
@@ -200,6 +206,40 @@ TEST_F(Window, OwariAndClosingEndTheSameWay) {
   form->Form_KeyPress(KEY_ESC);
   form->choose_menu("OWARI", true);
   EXPECT_EQ(sound.count("shutdown"), 1) << "only once";
+}
+
+// Quitting in the middle of a game keeps it, silently, as a record that
+// replays to the position on the board; the one kept before stays beside it.
+TEST_F(Window, EscMidGameKeepsTheGameAsALoadableRecord) {
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("zv_autosave_" + std::to_string(::getpid()));
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  std::ofstream(dir / GAME_BEFORE_FILE) << "an older game";
+  std::ofstream(dir / LAST_GAME_FILE) << "the game before";
+  load();
+  st().data_dir = dir.string();
+  ASSERT_TRUE(form->choose_menu("START", true));
+  auto click = [&](int q, int r) {
+    Form_MouseDown(form->game(), BUTTON_LEFT, 0, X0 + CELL_W * (q + 0.5), Y0 + CELL_H * (r + 0.5));
+  };
+  click(3, 7), click(3, 6), click(7, 3), click(7, 4), click(2, 7), click(2, 6);
+  ASSERT_EQ(st().move_number, 3);
+  const Grid on_board = st().board;
+  const size_t boxes = dialogs.shown.size();
+  QTest::keyClick(form.get(), Qt::Key_Escape);
+  EXPECT_TRUE(form->ended());
+  EXPECT_EQ(dialogs.shown.size(), boxes) << "quitting asks nothing";
+
+  std::ifstream in(dir / LAST_GAME_FILE, std::ios::binary);
+  const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+  test::TestGame replay;
+  ASSERT_TRUE(load_record_bytes(replay.g(), bytes));
+  for (int k = 0; k < 3; ++k) AFTER_Click(replay.g());
+  EXPECT_EQ(replay.s().board, on_board);
+  std::ifstream before(dir / GAME_BEFORE_FILE);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(before), {}), "the game before");
+  std::filesystem::remove_all(dir);
 }
 
 // Opening 対局, 局面 or ｵﾌﾟｼｮﾝ closes the record file panel.

@@ -1,5 +1,6 @@
 // The drawing surface: clicks come back in twips at any window size, the
-// aspect is kept, and what was drawn survives resizing, rendered sharply.
+// aspect is kept, the design area is centred, and what was drawn survives
+// resizing, rendered sharply.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -40,9 +41,26 @@ TEST_P(Canvas, KeepsTheAspectAndFitsTheDesignArea) {
   EXPECT_LE(far.y(), view.height() + 1e-9);
   // One side is filled exactly: the design area is as large as it can be.
   EXPECT_TRUE(std::abs(far.x() - view.width()) < 1e-9 || std::abs(far.y() - view.height()) < 1e-9);
-  const QPointF unit = view.to_widget(QPointF(1000, 1000));
+  const QPointF o = view.to_widget(QPointF(0, 0));
+  const QPointF unit = view.to_widget(QPointF(1000, 1000)) - o;
   EXPECT_DOUBLE_EQ(unit.x(), unit.y()) << "same scale across and down";
   EXPECT_DOUBLE_EQ(unit.x(), 1000 * s);
+  // The spare room is shared: the design area sits in the middle, to a pixel.
+  EXPECT_NEAR(o.x(), view.width() - far.x(), 1.0);
+  EXPECT_NEAR(o.y(), view.height() - far.y(), 1.0);
+  EXPECT_EQ(o, o.toPoint()) << "whole pixels, so edges stay sharp";
+}
+
+// What is painted lands where to_widget says, in the middle of a wide or tall window.
+TEST_P(Canvas, PaintsWhereTheMappingSays) {
+  view.box(COL_LIGHTRED, 2000, 1000, 6000, 5000);
+  const QImage img = view.grab().toImage();
+  const QPoint left = view.to_widget(QPointF(2000, 3000)).toPoint();
+  const QPoint top = view.to_widget(QPointF(4000, 1000)).toPoint();
+  EXPECT_EQ(img.pixelColor(left), palette_colour(COL_LIGHTRED));
+  EXPECT_EQ(img.pixelColor(top), palette_colour(COL_LIGHTRED));
+  EXPECT_EQ(img.pixelColor(view.to_widget(QPointF(4000, 3000)).toPoint()),
+            palette_colour(COL_WHITE));
 }
 
 TEST_P(Canvas, MappingRoundTripsExactly) {
@@ -68,8 +86,9 @@ TEST_P(Canvas, ClicksLandOnTheSquareUnderThePointer) {
     QTest::mouseClick(&view, Qt::LeftButton, {}, px);
     ASSERT_GT(click.calls, 0);
     EXPECT_EQ(click.button, 1);
-    EXPECT_NEAR(click.x, px.x() / s, 1e-9);
-    EXPECT_NEAR(click.y, px.y() / s, 1e-9);
+    const QPointF o = view.to_widget(QPointF(0, 0));
+    EXPECT_NEAR(click.x, (px.x() - o.x()) / s, 1e-9);
+    EXPECT_NEAR(click.y, (px.y() - o.y()) / s, 1e-9);
     EXPECT_EQ(static_cast<int>(std::floor((click.x - X0) / CELL_W)), c.q)
         << "q=" << c.q << " r=" << c.r;
     EXPECT_EQ(static_cast<int>(std::floor((click.y - Y0) / CELL_H)), c.r)
@@ -127,7 +146,8 @@ TEST_F(Surface, DrawingStaysUntilPaintedOverAndSurvivesResizing) {
 }
 
 // Outlines are drawn at the screen's own resolution: exact palette colour on
-// whole pixels, twice as thick at twice the size, never a blurred upscale.
+// whole pixels, never thinner than two pixels, thicker in a larger window,
+// never a blurred upscale.
 TEST_F(Surface, OutlinesAreSharpAtEverySize) {
   auto measure = [&](int& thickness) {
     const QImage img = shot();
@@ -143,12 +163,16 @@ TEST_F(Surface, OutlinesAreSharpAtEverySize) {
     thickness = n;
   };
   view.box(COL_LIGHTRED, 2000, 1000, 3000, 2000);
-  int small = 0, large = 0;
-  measure(small);
-  view.resize(1240, 1068);
+  int tiny = 0, natural = 0, large = 0;
+  view.resize(310, 267);  // 30 twips a pixel
+  measure(tiny);
+  view.resize(620, 534);
+  measure(natural);
+  view.resize(1860, 1602);
   measure(large);
-  EXPECT_EQ(small, 1);
-  EXPECT_EQ(large, 2);
+  EXPECT_EQ(tiny, 2);
+  EXPECT_EQ(natural, 2);
+  EXPECT_EQ(large, 3);
 }
 
 TEST_F(Surface, NeighbouringTilesMeetWithoutSeams) {

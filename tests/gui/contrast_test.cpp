@@ -1,9 +1,9 @@
-// Every label and number printed on a background picture reads clearly: the
-// contrast ratio between its colour and each background pixel behind it
-// (relative luminance, as for web text) is at least 4.5:1 on every background.
-// The texts are the ones the game really prints, gathered by playing: a
-// handicap, a game against the computer, full hands, the clocks, and a loaded
-// record stepped through.
+// Every label and number beside the board reads clearly. The contrast ratio
+// between its colour and each background pixel behind it (relative
+// luminance, as for web text) is at least 4.5:1 on every background, and
+// the title picture covers none of them. The texts are the ones the game
+// really prints, gathered by playing: a handicap, a game against the
+// computer, full hands, the clocks, and a loaded record stepped through.
 #include <gtest/gtest.h>
 
 #include <QFontMetricsF>
@@ -52,6 +52,18 @@ bool is_background(int code) {
 
 // The worst contrast of one text colour, on background pixels and on any
 // other picture (the handicap line starts on an empty square).
+QRectF ink_rect(const test::DrawOp& op) {
+  QFont f(board_font_family());
+  f.setPixelSize(static_cast<int>(std::lround(op.size * TWIPS_PER_POINT)));
+  f.setBold(op.bold);
+  const QFontMetricsF m(f);
+  return m.tightBoundingRect(QString::fromStdString(op.text)).translated(op.a, op.b + m.ascent());
+}
+
+QRectF picture_rect(int code, double q, double r) {
+  return {QPointF(X0 + CELL_W * q, Y0 + CELL_H * r), picture_size(code)};
+}
+
 struct Worst {
   double on_background = 99, on_other = 99;
   int texts = 0;
@@ -70,11 +82,10 @@ class Layer {
   }
 
   void picture(int code, double q, double r) {
-    const QSizeF size = picture_size(code);
-    if (size.isEmpty()) return;
-    const double x = X0 + CELL_W * q, y = Y0 + CELL_H * r;
-    const int x1 = px(x - LEFT), y1 = px(y - TOP);
-    const int x2 = px(x + size.width() - LEFT), y2 = px(y + size.height() - TOP);
+    const QRectF t = picture_rect(code, q, r);
+    if (t.isEmpty()) return;
+    const int x1 = px(t.left() - LEFT), y1 = px(t.top() - TOP);
+    const int x2 = px(t.right() - LEFT), y2 = px(t.bottom() - TOP);
     const QRect target(x1, y1, x2 - x1, y2 - y1);
     const std::uint64_t key = (static_cast<std::uint64_t>(code + 2000) << 32) |
                               (static_cast<std::uint64_t>(target.width()) << 16) |
@@ -89,12 +100,7 @@ class Layer {
   }
 
   void text(const test::DrawOp& op, Worst& w) {
-    QFont f(board_font_family());
-    f.setPixelSize(static_cast<int>(std::lround(op.size * TWIPS_PER_POINT)));
-    f.setBold(op.bold);
-    const QFontMetricsF m(f);
-    const QRectF ink =
-        m.tightBoundingRect(QString::fromStdString(op.text)).translated(op.a, op.b + m.ascent());
+    const QRectF ink = ink_rect(op);
     const double text_l = luminance(palette_colour(op.code).rgb());
     const QRect r(QPoint(px(ink.left() - LEFT), px(ink.top() - TOP)),
                   QPoint(px(ink.right() - LEFT) - 1, px(ink.bottom() - TOP) - 1));
@@ -169,6 +175,30 @@ TEST(Contrast, EveryTextReadsClearlyOnEveryBackground) {
           << "background " << b << ", colour " << colour << ", worst at " << w.where;
     }
   }
+}
+
+// The title sits in row 0 beside the board; no text, square or piece may
+// lie under it, the handicap line in the row below included.
+TEST(Contrast, TheTitleCoversNothingDrawnBesideTheBoard) {
+  const std::vector<test::DrawOp> ops = play_everything(HAIKEI_MIDORI);
+  const auto at = std::find_if(ops.begin(), ops.end(), [](const test::DrawOp& op) {
+    return op.kind == test::DrawOp::Picture && op.code == PIC_ZORVANE;
+  });
+  ASSERT_NE(at, ops.end());
+  const QRectF title = picture_rect(PIC_ZORVANE, at->a, at->b);
+  EXPECT_LE(title.right(), 9300) << "inside the design area";
+  int texts = 0;
+  for (const test::DrawOp& op : ops) {
+    if (op.kind == test::DrawOp::Text) {
+      ++texts;
+      EXPECT_FALSE(title.intersects(ink_rect(op))) << op.text << " at " << op.a << ", " << op.b;
+    }
+    if (op.kind == test::DrawOp::Picture && op.code != PIC_ZORVANE && !is_background(op.code)) {
+      EXPECT_FALSE(title.intersects(picture_rect(op.code, op.a, op.b)))
+          << "picture " << op.code << " at " << op.a << ", " << op.b;
+    }
+  }
+  EXPECT_GT(texts, 100);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "play/play.h"
 #include "play/qt/board_view.h"
 #include "play/qt/file_panel.h"
+#include "play/qt/held_dialogs.h"
 #include "play/qt/menu_tree.h"
 #include "record/record.h"
 #include "settings/settings.h"
@@ -115,17 +116,33 @@ void Form1::Form_Load() {
   読込_環境設定ファイル(g);
   初期設定(g);
 
-  // A maximised window keeps its place; any other goes to the top-left corner
-  // at its design size.
+  // A maximised window keeps its place; any other gets its design size and
+  // the middle of the screen, its title bar on screen whatever the frame.
   if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
     QScreen* scr = screen();
+    const QRect room = scr->availableGeometry();
     const double dx = scr->logicalDotsPerInchX() / TWIPS_PER_INCH;
     const double dy = scr->logicalDotsPerInchY() / TWIPS_PER_INCH;
-    move(scr->availableGeometry().topLeft());
-    resize(static_cast<int>(std::lround(WINDOW_W * dx)),
-           static_cast<int>(std::lround(WINDOW_H * dy)));
+    const QSize size = QSize(static_cast<int>(std::lround(WINDOW_W * dx)),
+                             static_cast<int>(std::lround(WINDOW_H * dy)))
+                           .boundedTo(room.size());
+    resize(size);
+    move(room.x() + (room.width() - size.width()) / 2,
+         room.y() + (room.height() - size.height()) / 2);
   }
   sync();
+}
+
+bool open_main_window(Form1& form, HeldDialogs& boxes) {
+  form.Form_Load();
+  if (form.ended()) {
+    boxes.release();
+    return false;
+  }
+  form.show();
+  // Once the event loop runs the window is on screen; the boxes follow.
+  QTimer::singleShot(0, &form, [&boxes] { boxes.release(); });
+  return true;
 }
 
 void Form1::終了処理() {

@@ -14,6 +14,7 @@
 #include "play/qt/board_view.h"
 #include "play/qt/file_panel.h"
 #include "play/qt/form1.h"
+#include "play/qt/held_dialogs.h"
 #include "play/qt/menu_tree.h"
 #include "sound/module1.h"
 #include "support/fakes.h"
@@ -139,12 +140,53 @@ TEST_F(Window, LoadsInOrderAndStartsWithLevel3) {
   EXPECT_GT(form->board_view()->display_list().alive_count(), 81u) << "and painted";
 }
 
-TEST_F(Window, PlacedTopLeftAtItsDesignSize) {
+TEST_F(Window, PlacedInTheMiddleOfTheScreenAtItsDesignSize) {
   load();
   QScreen* scr = form->screen();
-  EXPECT_EQ(form->pos(), scr->availableGeometry().topLeft());
+  const QRect room = scr->availableGeometry();
   EXPECT_EQ(form->width(), std::lround(WINDOW_W * scr->logicalDotsPerInchX() / TWIPS_PER_INCH));
   EXPECT_EQ(form->height(), std::lround(WINDOW_H * scr->logicalDotsPerInchY() / TWIPS_PER_INCH));
+  // Centred as well as the frame, unknown before the window is first shown, allows.
+  const QRect f = form->frameGeometry();
+  const int frame_w = f.width() - form->width(), frame_h = f.height() - form->height();
+  EXPECT_NEAR(f.left() - room.left(), room.right() - f.right(), frame_w + 1) << "left and right";
+  EXPECT_NEAR(f.top() - room.top(), room.bottom() - f.bottom(), frame_h + 1) << "above and below";
+  EXPECT_TRUE(room.contains(f)) << "title bar on screen";
+}
+
+// The sound card fails while loading: its boxes wait until the window is on
+// screen, then come in their order, over it; later boxes are not held.
+TEST_F(Window, BoxesAskedForWhileLoadingComeOverTheShownWindow) {
+  struct FailingSound final : SoundSystem {
+    void play(SoundId) override {}
+    void loop(SoundId) override {}
+    void stop(SoundId) override {}
+    void start(Dialogs& d) override {
+      d.show("no device", "Zorvane.dll", Buttons::Ok);
+      d.show("BGM.wav: missing", "Zorvane.dll", Buttons::Ok);
+    }
+    void shutdown() override {}
+    void set_observer(Observer) override {}
+  } failing;
+  struct Seen final : Dialogs {
+    QWidget* window = nullptr;
+    std::vector<std::string> boxes;
+    Answer show(std::string_view text, std::string_view, Buttons) override {
+      boxes.push_back(std::string(text) + (window && window->isVisible() ? " (shown)" : " (hidden)"));
+      return Answer::Ok;
+    }
+  } seen;
+  HeldDialogs boxes(seen);
+  form = std::make_unique<Form1>(Form1::Setup{&boxes, &clock, &random, &failing, false});
+  seen.window = form.get();
+  ASSERT_TRUE(open_main_window(*form, boxes));
+  EXPECT_TRUE(seen.boxes.empty()) << "nothing before the window";
+  EXPECT_TRUE(form->isVisible());
+  QTRY_COMPARE(seen.boxes.size(), 2u);
+  EXPECT_EQ(seen.boxes[0], "no device (shown)");
+  EXPECT_EQ(seen.boxes[1], "BGM.wav: missing (shown)");
+  form->game().io.dialogs->show("later", "", Buttons::Ok);
+  EXPECT_EQ(seen.boxes.size(), 3u);
 }
 
 TEST_F(Window, AMaximisedWindowKeepsItsSize) {

@@ -87,6 +87,13 @@ void BoardView::picture(int code, double q, double r) {
   const double x = X0 + CELL_W * q, y = Y0 + CELL_H * r;
   op.area = {x, y, x + natural.width(), y + natural.height()};
   op.bounds = op.area;
+  // The game tiles its background over a fixed stretch of cells; a window
+  // wider or taller than the board shows more than that, so the same tile
+  // is laid under everything, out to the window's edges.
+  if (is_background(code) && code != surround_) {
+    surround_ = code;
+    surface_ = QImage();  // painted afresh on the new ground
+  }
   add(std::move(op));
 }
 
@@ -151,6 +158,30 @@ void BoardView::ensure_surface() {
   painted_ = 0;
   pictures_.clear();
   fonts_.clear();
+  if (surround_ != 0) {
+    QPainter p(&surface_);
+    paint_surround(p);
+  }
+}
+
+void BoardView::paint_surround(QPainter& p) {
+  const double s = device_scale_;
+  if (!(s > 0)) return;
+  auto q_at = [&](double dev) { return (dev - device_origin_.x()) / s - X0; };
+  auto r_at = [&](double dev) { return (dev - device_origin_.y()) / s - Y0; };
+  const int q1 = static_cast<int>(std::floor(q_at(0) / CELL_W));
+  const int q2 = static_cast<int>(std::floor(q_at(surface_.width()) / CELL_W));
+  const int r1 = static_cast<int>(std::floor(r_at(0) / CELL_H));
+  const int r2 = static_cast<int>(std::floor(r_at(surface_.height()) / CELL_H));
+  for (int q = q1; q <= q2; ++q)
+    for (int r = r1; r <= r2; ++r) {
+      PaintOp tile;
+      tile.kind = PaintOp::Picture;
+      tile.code = surround_;
+      const double x = X0 + CELL_W * static_cast<double>(q), y = Y0 + CELL_H * static_cast<double>(r);
+      tile.area = {x, y, x + CELL_W, y + CELL_H};
+      paint_op(p, tile);
+    }
 }
 
 const QImage& BoardView::picture_image(int code, int w, int h) {

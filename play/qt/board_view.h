@@ -55,6 +55,7 @@ class BoardView final : public QWidget, public Canvas {
  private:
   void add(PaintOp op);
   void ensure_surface();
+  void paint_surround(QPainter& p);
   void paint_op(QPainter& p, const PaintOp& op);
   const QImage& picture_image(int code, int w, int h);
   TwipRect text_bounds(std::string_view text, double size, bool bold, double x, double y);
@@ -64,6 +65,7 @@ class BoardView final : public QWidget, public Canvas {
   QImage surface_;
   double device_scale_ = 0;  // device pixels per twip of surface_
   QPointF device_origin_;    // twips (0, 0) on surface_
+  int surround_ = 0;         // the background tile last painted, 0 before any
   qreal dpr_ = 1;
   std::unordered_map<std::uint64_t, QImage> pictures_;
   std::unordered_map<int, QFontMetricsF> metrics_;  // twip-sized fonts, by size key

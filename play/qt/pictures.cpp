@@ -51,10 +51,6 @@ const Face* face_of(int code) {
 bool is_warp(int code) {
   return code >= IRVU_FIRST && code <= IRVU_LAST;
 }
-bool is_background(int code) {
-  return code >= HAIKEI_MIDORI && code <= HAIKEI_RENGA;
-}
-
 QFont path_font(double pixel_size, bool bold = true) {
   QFont f(board_font_family());
   f.setPixelSize(static_cast<int>(std::lround(pixel_size)));
@@ -256,6 +252,10 @@ void paint_title(QPainter& p) {
 }
 
 }  // namespace
+
+bool is_background(int code) {
+  return code >= HAIKEI_MIDORI && code <= HAIKEI_RENGA;
+}
 
 const char* board_font_family() {
   return "IPAGothic";

@@ -20,6 +20,7 @@
 //                            a position set up directly and redrawn
 //   set NAME VALUE           a scalar of the game state (dump's names and more)
 //   com, dump, shot FILE     the computer's turn, the state, a PNG of the window
+//   size W H                 the window's size in pixels (160..4000 each)
 #pragma once
 #include <cstdint>
 #include <string>
@@ -50,6 +51,7 @@ enum class Op {
   Com,
   Dump,
   Shot,
+  Size,
   Invalid,  // a line that cannot be run; `why` says why
 };
 

@@ -116,6 +116,10 @@ class Session {
       case Op::Dump:
         out_ << script::dump(st);
         return;
+      case Op::Size:
+        form_.resize(static_cast<int>(c.nums[0]), static_cast<int>(c.nums[1]));
+        QApplication::processEvents();
+        return;
       case Op::Shot: {
         QApplication::processEvents();
         if (!form_.grab().save(QString::fromStdString(c.value), "PNG"))

@@ -185,6 +185,35 @@ TEST_F(Surface, NeighbouringTilesMeetWithoutSeams) {
     EXPECT_LT(img.pixelColor(x, y).lightness(), 200) << "gap at x=" << x;
 }
 
+// In a window much wider or taller than the board the background goes on to
+// the window's edges, and a new background replaces it there too.
+TEST_F(Surface, TheBackgroundReachesTheWindowsEdges) {
+  auto mean = [&](QPoint at) {
+    const QImage img = shot();
+    double r = 0, b = 0;
+    for (int y = at.y(); y < at.y() + 20; ++y)
+      for (int x = at.x(); x < at.x() + 20; ++x) {
+        r += img.pixelColor(x, y).red();
+        b += img.pixelColor(x, y).blue();
+      }
+    return std::pair{r / 400, b / 400};
+  };
+  view.resize(2000, 500);
+  view.picture(HAIKEI_UCHU, 3, 3);  // night blue
+  for (QPoint edge : {QPoint(0, 0), QPoint(1980, 480)}) {
+    const auto [red, blue] = mean(edge);
+    EXPECT_GT(blue, red + 5) << edge.x();
+  }
+  view.picture(HAIKEI_TATAMI, 3, 3);  // straw brown
+  for (QPoint edge : {QPoint(0, 0), QPoint(1980, 480)}) {
+    const auto [red, blue] = mean(edge);
+    EXPECT_GT(red, blue + 5) << edge.x();
+  }
+  view.resize(300, 1500);
+  const auto [red, blue] = mean(QPoint(140, 1470));
+  EXPECT_GT(red, blue + 5) << "below a tall window's board";
+}
+
 TEST_F(Surface, UnknownPictureCodesDrawNothing) {
   for (int code : {UE_NARIKIN, SITA_NARIKIN, 7, 15, 20 + 2, -951, 1000}) view.picture(code, 1, 1);
   EXPECT_EQ(view.display_list().size(), 0u);

@@ -24,6 +24,8 @@ constexpr double TEXT_SLACK = 30;
 // Hidden ops are dropped once they outnumber the visible ones by this much.
 constexpr std::size_t COMPACT_SLACK = 2000;
 
+// Width of every outline in device pixels: the natural one pixel per 15
+// twips, never thinner than two, so a chosen square stays visible when small.
 int outline_width(double device_scale) {
   return std::max(MIN_OUTLINE_PX, static_cast<int>(std::lround(OUTLINE_TWIPS * device_scale)));
 }
@@ -49,10 +51,6 @@ QPointF BoardView::origin() const {
   const double s = scale() * dpr;
   const double spare_x = width() * dpr - SURFACE_W * s, spare_y = height() * dpr - SURFACE_H * s;
   return {std::floor(std::max(0.0, spare_x) / 2) / dpr, std::floor(std::max(0.0, spare_y) / 2) / dpr};
-}
-
-int BoardView::outline_px() const {
-  return outline_width(scale() * devicePixelRatioF());
 }
 
 QPointF BoardView::to_twips(const QPointF& pos) const {

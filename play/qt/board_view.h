@@ -32,9 +32,6 @@ class BoardView final : public QWidget, public Canvas {
   // Where twips (0, 0) lies in the widget, in logical pixels: the spare room
   // is shared equally, on whole device pixels so edges stay sharp.
   QPointF origin() const;
-  // Width of every outline in device pixels: the natural one pixel per 15
-  // twips, never thinner than two, so a chosen square stays visible when small.
-  int outline_px() const;
   QPointF to_twips(const QPointF& widget_pos) const;
   QPointF to_widget(const QPointF& twips) const;
   QRectF to_widget(const QRectF& twips) const;

@@ -15,10 +15,20 @@ namespace {
 
 constexpr double TWIPS_PER_POINT = 20;
 constexpr double OUTLINE_TWIPS = 15;  // one pixel at the natural 96 dots per inch
+constexpr int MIN_OUTLINE_PX = 2;
+// How far an outline may reach past its rectangle: two pixels in the smallest
+// window the view allows, with room to spare.
+constexpr double OUTLINE_REACH = 150;
 // Slack around a text's metrics for glyphs that overhang them.
 constexpr double TEXT_SLACK = 30;
 // Hidden ops are dropped once they outnumber the visible ones by this much.
 constexpr std::size_t COMPACT_SLACK = 2000;
+
+// Width of every outline in device pixels: the natural one pixel per 15
+// twips, never thinner than two, so a chosen square stays visible when small.
+int outline_width(double device_scale) {
+  return std::max(MIN_OUTLINE_PX, static_cast<int>(std::lround(OUTLINE_TWIPS * device_scale)));
+}
 
 int size_key(double size, bool bold) {
   return static_cast<int>(std::lround(size * 100)) * 2 + (bold ? 1 : 0);
@@ -36,14 +46,23 @@ double BoardView::scale() const {
   return std::min(width() / SURFACE_W, height() / SURFACE_H);
 }
 
+QPointF BoardView::origin() const {
+  const qreal dpr = devicePixelRatioF();
+  const double s = scale() * dpr;
+  const double spare_x = width() * dpr - SURFACE_W * s, spare_y = height() * dpr - SURFACE_H * s;
+  return {std::floor(std::max(0.0, spare_x) / 2) / dpr, std::floor(std::max(0.0, spare_y) / 2) / dpr};
+}
+
 QPointF BoardView::to_twips(const QPointF& pos) const {
   const double s = scale();
-  return s > 0 ? QPointF(pos.x() / s, pos.y() / s) : QPointF();
+  const QPointF o = origin();
+  return s > 0 ? QPointF((pos.x() - o.x()) / s, (pos.y() - o.y()) / s) : QPointF();
 }
 
 QPointF BoardView::to_widget(const QPointF& twips) const {
   const double s = scale();
-  return {twips.x() * s, twips.y() * s};
+  const QPointF o = origin();
+  return {twips.x() * s + o.x(), twips.y() * s + o.y()};
 }
 
 QRectF BoardView::to_widget(const QRectF& twips) const {
@@ -66,6 +85,13 @@ void BoardView::picture(int code, double q, double r) {
   const double x = X0 + CELL_W * q, y = Y0 + CELL_H * r;
   op.area = {x, y, x + natural.width(), y + natural.height()};
   op.bounds = op.area;
+  // The game tiles its background over a fixed stretch of cells; a window
+  // wider or taller than the board shows more than that, so the same tile
+  // is laid under everything, out to the window's edges.
+  if (is_background(code) && code != surround_) {
+    surround_ = code;
+    surface_ = QImage();  // painted afresh on the new ground
+  }
   add(std::move(op));
 }
 
@@ -74,7 +100,7 @@ void BoardView::box(int colour, double x1, double y1, double x2, double y2) {
   op.kind = PaintOp::Box;
   op.code = colour;
   op.area = {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
-  const double m = 2 * OUTLINE_TWIPS;
+  const double m = OUTLINE_REACH;
   op.bounds = {op.area.x1 - m, op.area.y1 - m, op.area.x2 + m, op.area.y2 + m};
   add(std::move(op));
 }
@@ -126,9 +152,34 @@ void BoardView::ensure_surface() {
   dpr_ = dpr;
   surface_.fill(palette_colour(COL_WHITE));  // the window's background colour
   device_scale_ = scale() * dpr;
+  device_origin_ = origin() * dpr;
   painted_ = 0;
   pictures_.clear();
   fonts_.clear();
+  if (surround_ != 0) {
+    QPainter p(&surface_);
+    paint_surround(p);
+  }
+}
+
+void BoardView::paint_surround(QPainter& p) {
+  const double s = device_scale_;
+  if (!(s > 0)) return;
+  auto q_at = [&](double dev) { return (dev - device_origin_.x()) / s - X0; };
+  auto r_at = [&](double dev) { return (dev - device_origin_.y()) / s - Y0; };
+  const int q1 = static_cast<int>(std::floor(q_at(0) / CELL_W));
+  const int q2 = static_cast<int>(std::floor(q_at(surface_.width()) / CELL_W));
+  const int r1 = static_cast<int>(std::floor(r_at(0) / CELL_H));
+  const int r2 = static_cast<int>(std::floor(r_at(surface_.height()) / CELL_H));
+  for (int q = q1; q <= q2; ++q)
+    for (int r = r1; r <= r2; ++r) {
+      PaintOp tile;
+      tile.kind = PaintOp::Picture;
+      tile.code = surround_;
+      const double x = X0 + CELL_W * static_cast<double>(q), y = Y0 + CELL_H * static_cast<double>(r);
+      tile.area = {x, y, x + CELL_W, y + CELL_H};
+      paint_op(p, tile);
+    }
 }
 
 const QImage& BoardView::picture_image(int code, int w, int h) {
@@ -141,12 +192,14 @@ const QImage& BoardView::picture_image(int code, int w, int h) {
 
 void BoardView::paint_op(QPainter& p, const PaintOp& op) {
   const double s = device_scale_;
-  auto dev = [s](double t) { return static_cast<int>(std::lround(t * s)); };
+  const double ox = device_origin_.x(), oy = device_origin_.y();  // whole pixels
+  auto dev_x = [s, ox](double t) { return static_cast<int>(std::lround(t * s + ox)); };
+  auto dev_y = [s, oy](double t) { return static_cast<int>(std::lround(t * s + oy)); };
   switch (op.kind) {
     case PaintOp::Picture: {
       // Both corners are rounded, so neighbouring cells meet without seams.
-      const int x1 = dev(op.area.x1), y1 = dev(op.area.y1), x2 = dev(op.area.x2),
-                y2 = dev(op.area.y2);
+      const int x1 = dev_x(op.area.x1), y1 = dev_y(op.area.y1), x2 = dev_x(op.area.x2),
+                y2 = dev_y(op.area.y2);
       if (x2 <= 0 || y2 <= 0 || x1 >= surface_.width() || y1 >= surface_.height() || x2 <= x1 ||
           y2 <= y1)
         return;
@@ -154,9 +207,11 @@ void BoardView::paint_op(QPainter& p, const PaintOp& op) {
       return;
     }
     case PaintOp::Box: {
-      const int x1 = dev(op.area.x1), y1 = dev(op.area.y1), x2 = dev(op.area.x2),
-                y2 = dev(op.area.y2);
-      const int w = std::max(1, static_cast<int>(std::lround(OUTLINE_TWIPS * s)));
+      // Any outline (board grid, choice, guidance) is the same width, so one
+      // drawn over another of the same square covers it exactly.
+      const int x1 = dev_x(op.area.x1), y1 = dev_y(op.area.y1), x2 = dev_x(op.area.x2),
+                y2 = dev_y(op.area.y2);
+      const int w = outline_width(s);
       const int o = w / 2;
       const QColor c = palette_colour(op.code);
       p.fillRect(QRect(x1 - o, y1 - o, x2 - x1 + w, w), c);
@@ -178,7 +233,8 @@ void BoardView::paint_op(QPainter& p, const PaintOp& op) {
       p.setFont(it->second);
       p.setPen(palette_colour(op.code));
       const double ascent = QFontMetricsF(it->second).ascent();
-      p.drawText(QPointF(op.area.x1 * s, op.area.y1 * s + ascent), QString::fromStdString(op.text));
+      p.drawText(QPointF(op.area.x1 * s + ox, op.area.y1 * s + oy + ascent),
+                 QString::fromStdString(op.text));
       return;
     }
   }

@@ -1,6 +1,6 @@
 // The window's drawing surface. The game paints on it in twips; what it
 // paints is kept (display_list.h) and shown scaled to the widget with the
-// aspect kept, rendered at the screen's own resolution.
+// aspect kept, centred, rendered at the screen's own resolution.
 #pragma once
 #include <QFont>
 #include <QFontMetricsF>
@@ -14,8 +14,8 @@
 
 namespace zv::shell {
 
-// The area that always fits in the widget; more of the surface shows to the
-// right or below when the widget's shape differs.
+// The area that always fits in the widget, centred in it; more of the
+// surface shows on both sides when the widget's shape differs.
 inline constexpr double SURFACE_W = 9300, SURFACE_H = 8000;
 
 class BoardView final : public QWidget, public Canvas {
@@ -29,6 +29,9 @@ class BoardView final : public QWidget, public Canvas {
 
   // Logical pixels per twip, the same across and down.
   double scale() const;
+  // Where twips (0, 0) lies in the widget, in logical pixels: the spare room
+  // is shared equally, on whole device pixels so edges stay sharp.
+  QPointF origin() const;
   QPointF to_twips(const QPointF& widget_pos) const;
   QPointF to_widget(const QPointF& twips) const;
   QRectF to_widget(const QRectF& twips) const;
@@ -49,6 +52,7 @@ class BoardView final : public QWidget, public Canvas {
  private:
   void add(PaintOp op);
   void ensure_surface();
+  void paint_surround(QPainter& p);
   void paint_op(QPainter& p, const PaintOp& op);
   const QImage& picture_image(int code, int w, int h);
   TwipRect text_bounds(std::string_view text, double size, bool bold, double x, double y);
@@ -57,6 +61,8 @@ class BoardView final : public QWidget, public Canvas {
   std::size_t painted_ = 0;  // ops [0, painted_) are on surface_
   QImage surface_;
   double device_scale_ = 0;  // device pixels per twip of surface_
+  QPointF device_origin_;    // twips (0, 0) on surface_
+  int surround_ = 0;         // the background tile last painted, 0 before any
   qreal dpr_ = 1;
   std::unordered_map<std::uint64_t, QImage> pictures_;
   std::unordered_map<int, QFontMetricsF> metrics_;  // twip-sized fonts, by size key

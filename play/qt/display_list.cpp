@@ -22,7 +22,12 @@ void DisplayList::kill(std::size_t i) {
 bool DisplayList::hides(const PaintOp& later, const PaintOp& earlier) const {
   switch (later.kind) {
     case PaintOp::Picture:
-      return later.bounds.contains(earlier.bounds);
+      // A box drawn well inside a picture (the last-move marker) goes with it:
+      // only a line thicker than its inset could show past the picture.
+      return later.bounds.contains(earlier.bounds) ||
+             (earlier.kind == PaintOp::Box && earlier.area.x1 > later.bounds.x1 &&
+              earlier.area.y1 > later.bounds.y1 && earlier.area.x2 < later.bounds.x2 &&
+              earlier.area.y2 < later.bounds.y2);
     case PaintOp::Box:
       return earlier.kind == PaintOp::Box && earlier.area == later.area;
     case PaintOp::Text:
@@ -33,10 +38,17 @@ bool DisplayList::hides(const PaintOp& later, const PaintOp& earlier) const {
   return false;
 }
 
+// Ops are filed by an anchor corner: a box by its rectangle, anything else by
+// its bounds. Only ops anchored inside a new picture's bounds, or at the new
+// box's or text's own anchor, can be hidden by it.
+const TwipRect& DisplayList::anchor(const PaintOp& op) {
+  return op.kind == PaintOp::Box ? op.area : op.bounds;
+}
+
 void DisplayList::add(PaintOp op) {
-  // Only ops whose upper-left corner lies inside the new op's bounds can be hidden by it.
-  const int bx1 = bucket_x(op.bounds.x1), bx2 = bucket_x(op.bounds.x2);
-  const int by1 = bucket_y(op.bounds.y1), by2 = bucket_y(op.bounds.y2);
+  const TwipRect& a = op.kind == PaintOp::Picture ? op.bounds : anchor(op);
+  const int bx1 = bucket_x(a.x1), bx2 = bucket_x(a.x2);
+  const int by1 = bucket_y(a.y1), by2 = bucket_y(a.y2);
   const bool only_corner = op.kind != PaintOp::Picture;
   for (int bx = bx1; bx <= (only_corner ? bx1 : bx2); ++bx)
     for (int by = by1; by <= (only_corner ? by1 : by2); ++by) {
@@ -50,7 +62,7 @@ void DisplayList::add(PaintOp op) {
       }
       list.resize(keep);
     }
-  buckets_[key(bx1, by1)].push_back(ops_.size());
+  buckets_[key(bucket_x(anchor(op).x1), bucket_y(anchor(op).y1))].push_back(ops_.size());
   ops_.push_back(std::move(op));
   alive_.push_back(true);
 }
@@ -62,7 +74,7 @@ void DisplayList::compact() {
     if (alive_[i]) kept.push_back(std::move(ops_[i]));
   clear();
   for (auto& op : kept) {
-    buckets_[key(bucket_x(op.bounds.x1), bucket_y(op.bounds.y1))].push_back(ops_.size());
+    buckets_[key(bucket_x(anchor(op).x1), bucket_y(anchor(op).y1))].push_back(ops_.size());
     ops_.push_back(std::move(op));
     alive_.push_back(true);
   }

@@ -49,6 +49,7 @@ class DisplayList {
   static std::int64_t key(int bx, int by) {
     return (static_cast<std::int64_t>(bx) << 32) ^ static_cast<std::uint32_t>(by);
   }
+  static const TwipRect& anchor(const PaintOp& op);
   static int bucket_x(double x);
   static int bucket_y(double y);
   void kill(std::size_t i);
@@ -57,7 +58,7 @@ class DisplayList {
   std::vector<PaintOp> ops_;
   std::vector<bool> alive_;
   std::size_t dead_ = 0;
-  // Ops by the grid cell of their bounds' upper-left corner.
+  // Ops by the grid cell of their anchor's upper-left corner.
   std::unordered_map<std::int64_t, std::vector<std::size_t>> buckets_;
 };
 

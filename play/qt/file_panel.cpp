@@ -64,6 +64,10 @@ FilePanel::FilePanel(QWidget* parent) : QFrame(parent) {
     connect(texts_[t], &QLineEdit::textEdited, this, [this, t](const QString& s) {
       if (on_text) on_text(t, u8(s));
     });
+    // Enter in any of the boxes presses RETURN, as the last step of filling them in.
+    connect(texts_[t], &QLineEdit::returnPressed, this, [this] {
+      if (on_return) on_return();
+    });
   }
   command1_ = new QPushButton("RETURN", this);
   command1_->setObjectName("Command1");

@@ -14,6 +14,7 @@
 #include "record/autosave.h"
 #include "play/qt/board_view.h"
 #include "play/qt/file_panel.h"
+#include "play/qt/held_dialogs.h"
 #include "play/qt/menu_tree.h"
 #include "record/record.h"
 #include "settings/settings.h"
@@ -117,17 +118,33 @@ void Form1::Form_Load() {
   初期設定(g);
   画面_再描画(g);
 
-  // A maximised window keeps its place; any other goes to the top-left corner
-  // at its design size.
+  // A maximised window keeps its place; any other gets its design size and
+  // the middle of the screen, its title bar on screen whatever the frame.
   if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
     QScreen* scr = screen();
+    const QRect room = scr->availableGeometry();
     const double dx = scr->logicalDotsPerInchX() / TWIPS_PER_INCH;
     const double dy = scr->logicalDotsPerInchY() / TWIPS_PER_INCH;
-    move(scr->availableGeometry().topLeft());
-    resize(static_cast<int>(std::lround(WINDOW_W * dx)),
-           static_cast<int>(std::lround(WINDOW_H * dy)));
+    const QSize size = QSize(static_cast<int>(std::lround(WINDOW_W * dx)),
+                             static_cast<int>(std::lround(WINDOW_H * dy)))
+                           .boundedTo(room.size());
+    resize(size);
+    move(room.x() + (room.width() - size.width()) / 2,
+         room.y() + (room.height() - size.height()) / 2);
   }
   sync();
+}
+
+bool open_main_window(Form1& form, HeldDialogs& boxes) {
+  form.Form_Load();
+  if (form.ended()) {
+    boxes.release();
+    return false;
+  }
+  form.show();
+  // Once the event loop runs the window is on screen; the boxes follow.
+  QTimer::singleShot(0, &form, [&boxes] { boxes.release(); });
+  return true;
 }
 
 void Form1::終了処理() {

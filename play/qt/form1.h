@@ -17,6 +17,7 @@ namespace zv::shell {
 
 class BoardView;
 class FilePanel;
+class HeldDialogs;
 struct MenuEntry;
 
 class Form1 final : public QMainWindow {
@@ -77,5 +78,10 @@ class Form1 final : public QMainWindow {
   bool shut_down_ = false;  // 終了処理 has run
   bool ended_ = false;
 };
+
+// Start-up as the user sees it: the window loads (its boxes held), appears
+// centred on the screen, and then the held boxes appear over it. False when
+// the program ended while loading.
+bool open_main_window(Form1& form, HeldDialogs& boxes);
 
 }  // namespace zv::shell

@@ -7,6 +7,7 @@
 #include <random>
 
 #include "play/qt/form1.h"
+#include "play/qt/held_dialogs.h"
 #include "play/qt/options.h"
 #include "play/qt/ports_qt.h"
 #include "play/qt/random.h"
@@ -19,14 +20,13 @@ int play(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Zorvane");
   zv::shell::MessageBoxes dialogs;
+  zv::shell::HeldDialogs boxes(dialogs);
   zv::shell::SystemClock clock;
   zv::shell::MtRandom random(std::random_device{}());
   auto sound = zv::shell::make_sound_system();
-  zv::shell::Form1 form({&dialogs, &clock, &random, sound.get(), true});
+  zv::shell::Form1 form({&boxes, &clock, &random, sound.get(), true});
   dialogs.set_parent(&form);
-  form.Form_Load();
-  if (form.ended()) return 0;
-  form.show();
+  if (!zv::shell::open_main_window(form, boxes)) return 0;
   return app.exec();
 }
 

@@ -12,23 +12,16 @@
 #include <cstdlib>
 
 #include "model/constants.h"
+#include "play/qt/background_tiles.h"
+#include "play/qt/picture_tools.h"
 
 namespace zv::shell {
 
 namespace {
 
-constexpr double TITLE_W = 2500, TITLE_H = 1200;
-constexpr double PI = 3.14159265358979323846;
-
-// A small repeatable generator for textures (never the game's own).
-struct Lcg {
-  std::uint32_t s;
-  double next() {
-    s = s * 1664525u + 1013904223u;
-    return (s >> 8) * (1.0 / 16777216.0);
-  }
-  double range(double lo, double hi) { return lo + (hi - lo) * next(); }
-};
+// The title sits in row 0 right of the board (x 6396, y 100) and must end
+// above row 1, where the handicap line is drawn.
+constexpr double TITLE_W = 2700, TITLE_H = 600;
 
 struct Face {
   int code;          // magnitude
@@ -58,10 +51,6 @@ const Face* face_of(int code) {
 bool is_warp(int code) {
   return code >= IRVU_FIRST && code <= IRVU_LAST;
 }
-bool is_background(int code) {
-  return code >= HAIKEI_MIDORI && code <= HAIKEI_RENGA;
-}
-
 QFont path_font(double pixel_size, bool bold = true) {
   QFont f(board_font_family());
   f.setPixelSize(static_cast<int>(std::lround(pixel_size)));
@@ -203,147 +192,32 @@ void paint_warp(QPainter& p, int code) {
   p.drawEllipse(QPointF(cx, cy), rad, rad);
 }
 
-// ---- Background tiles (each tiles seamlessly) ----------------------------
-
-// Draws `shape` at (x, y) and again where it crosses the tile's edges.
-template <class Draw>
-void wrapped(double x, double y, double reach, Draw draw) {
-  for (int dx = -1; dx <= 1; ++dx)
-    for (int dy = -1; dy <= 1; ++dy) {
-      const double px = x + dx * CELL_W, py = y + dy * CELL_H;
-      if (px + reach < 0 || px - reach > CELL_W || py + reach < 0 || py - reach > CELL_H) continue;
-      draw(px, py);
-    }
-}
-
-void paint_felt(QPainter& p) {
-  p.fillRect(QRectF(0, 0, CELL_W, CELL_H), QColor(0x2C, 0x6E, 0x3A));
-  Lcg r{777};
-  p.setPen(Qt::NoPen);
-  for (int i = 0; i < 420; ++i) {
-    const double x = r.range(0, CELL_W), y = r.range(0, CELL_H), rad = r.range(2, 6);
-    const bool light = r.next() < 0.5;
-    const int a = 20 + static_cast<int>(r.range(0, 35));
-    p.setBrush(light ? QColor(0x9C, 0xD8, 0x9A, a) : QColor(0x0A, 0x2A, 0x10, a));
-    wrapped(x, y, rad, [&](double px, double py) { p.drawEllipse(QPointF(px, py), rad, rad); });
-  }
-}
-
-void paint_bamboo(QPainter& p) {
-  p.fillRect(QRectF(0, 0, CELL_W, CELL_H), QColor(0x3A, 0x2E, 0x14));
-  const double w = CELL_W / 3.0;
-  const double node_y[3] = {95, 335, 520};
-  for (int k = 0; k < 3; ++k) {
-    const double x = k * w;
-    QLinearGradient g(x, 0, x + w, 0);
-    g.setColorAt(0, QColor(0x3E, 0x6E, 0x22));
-    g.setColorAt(0.3, QColor(0x8C, 0xBF, 0x4E));
-    g.setColorAt(0.55, QColor(0xA6, 0xD2, 0x66));
-    g.setColorAt(1, QColor(0x3A, 0x64, 0x1E));
-    p.fillRect(QRectF(x + 7, 0, w - 14, CELL_H), g);
-    // A node: a dark groove with a light ridge under it.
-    const double ny = node_y[k];
-    p.fillRect(QRectF(x + 7, ny, w - 14, 10), QColor(0x2E, 0x4E, 0x16));
-    p.fillRect(QRectF(x + 7, ny + 10, w - 14, 8), QColor(0xC4, 0xE0, 0x8C));
-    p.fillRect(QRectF(x + 7, ny - 6, w - 14, 6), QColor(0x5C, 0x8A, 0x30));
-  }
-}
-
-void paint_tatami(QPainter& p) {
-  p.fillRect(QRectF(0, 0, CELL_W, CELL_H), QColor(0xC6, 0xC0, 0x78));
-  Lcg r{4242};
-  const int rows = 41;  // 615 / 15: the weave repeats exactly from tile to tile
-  const double h = CELL_H / static_cast<double>(rows);
-  for (int i = 0; i < rows; ++i) {
-    const int shade = static_cast<int>(r.range(-10, 10));
-    const QColor c = (i % 2) ? QColor(0xB8 + shade, 0xB2 + shade, 0x66 + shade)
-                             : QColor(0xD0 + shade, 0xCB + shade, 0x8A + shade);
-    p.fillRect(QRectF(0, i * h, CELL_W, h * 0.62), c);
-  }
-  p.setPen(QPen(QColor(0x8E, 0x88, 0x48, 70), 4));
-  for (int k = 0; k < 3; ++k) {
-    const double x = 82 + k * CELL_W / 3.0;
-    p.drawLine(QPointF(x, 0), QPointF(x, CELL_H));
-  }
-}
-
-void paint_stars(QPainter& p) {
-  p.fillRect(QRectF(0, 0, CELL_W, CELL_H), QColor(0x06, 0x08, 0x1C));
-  Lcg r{2024};
-  p.setPen(Qt::NoPen);
-  // Faint dust first, then the brighter stars.
-  for (int i = 0; i < 60; ++i) {
-    const double x = r.range(0, CELL_W), y = r.range(0, CELL_H);
-    p.setBrush(QColor(0xB0, 0xB8, 0xFF, 40 + static_cast<int>(r.range(0, 60))));
-    wrapped(x, y, 3, [&](double px, double py) { p.drawEllipse(QPointF(px, py), 2.5, 2.5); });
-  }
-  for (int i = 0; i < 26; ++i) {
-    const double x = r.range(0, CELL_W), y = r.range(0, CELL_H);
-    const double rad = r.range(3, 9);
-    const double hue = r.next();
-    const QColor core = hue < 0.2    ? QColor(0xFF, 0xE8, 0xB0)
-                        : hue < 0.35 ? QColor(0xB8, 0xD0, 0xFF)
-                                     : QColor(0xFF, 0xFF, 0xFF);
-    const double halo = rad * (r.next() < 0.3 ? 4.5 : 2.2);
-    wrapped(x, y, halo, [&](double px, double py) {
-      QRadialGradient g(px, py, halo);
-      g.setColorAt(0, core);
-      g.setColorAt(rad / halo, QColor(core.red(), core.green(), core.blue(), 150));
-      g.setColorAt(1, QColor(core.red(), core.green(), core.blue(), 0));
-      p.setBrush(g);
-      p.drawEllipse(QPointF(px, py), halo, halo);
-    });
-  }
-}
-
-void paint_bricks(QPainter& p) {
-  p.fillRect(QRectF(0, 0, CELL_W, CELL_H), QColor(0xC9, 0xC0, 0xAE));
-  const int rows = 4;  // an even count keeps the half-brick offset seamless
-  const double bh = CELL_H / static_cast<double>(rows), bw = CELL_W / 2.0, gap = 11;
-  Lcg r{99};
-  for (int row = 0; row < rows; ++row) {
-    const double off = (row % 2) ? bw / 2 : 0;
-    for (int col = 0; col < 2; ++col) {
-      const int v = static_cast<int>(r.range(-18, 18));
-      const QColor base(0xA2 + v, 0x40 + v / 2, 0x2A + v / 3);
-      const double y = row * bh + gap / 2;
-      for (double x : {col * bw + off, col * bw + off - CELL_W}) {
-        const QRectF b(x + gap / 2, y, bw - gap, bh - gap);
-        if (b.right() < 0 || b.left() > CELL_W) continue;
-        QLinearGradient g(0, b.top(), 0, b.bottom());
-        g.setColorAt(0, base.lighter(118));
-        g.setColorAt(0.25, base);
-        g.setColorAt(1, base.darker(125));
-        p.fillRect(b, g);
-      }
-    }
-  }
-}
-
 // ---- Title --------------------------------------------------------------------
 
 void paint_title(QPainter& p) {
+  // One row high: the handicap line is drawn in the row below it.
   const QRectF all(0, 0, TITLE_W, TITLE_H);
   QLinearGradient bg(0, 0, 0, TITLE_H);
   bg.setColorAt(0, QColor(0x14, 0x12, 0x3A));
   bg.setColorAt(1, QColor(0x3A, 0x10, 0x4A));
   p.fillRect(all, bg);
-  p.setPen(QPen(QColor(0xD8, 0xB0, 0x4C), 28));
+  p.setPen(QPen(QColor(0xD8, 0xB0, 0x4C), 18));
   p.setBrush(Qt::NoBrush);
-  p.drawRoundedRect(all.adjusted(40, 40, -40, -40), 90, 90);
+  p.drawRoundedRect(all.adjusted(24, 24, -24, -24), 70, 70);
 
   // The four warp colours as small portals on the left.
-  const double px[4] = {300, 560, 300, 560}, py[4] = {400, 400, 800, 800};
+  constexpr double PORTAL = 82;
+  const double px[4] = {230, 420, 230, 420}, py[4] = {205, 205, 395, 395};
+  static const QColor C[4] = {QColor(0x30, 0x30, 0x30), QColor(0xD0, 0x1C, 0x1C),
+                              QColor(0x1C, 0x40, 0xD0), QColor(0x84, 0x22, 0xC0)};
   for (int i = 0; i < 4; ++i) {
-    QRadialGradient g(px[i], py[i], 115);
-    static const QColor C[4] = {QColor(0x30, 0x30, 0x30), QColor(0xD0, 0x1C, 0x1C),
-                                QColor(0x1C, 0x40, 0xD0), QColor(0x84, 0x22, 0xC0)};
+    QRadialGradient g(px[i], py[i], PORTAL);
     g.setColorAt(0, C[i].lighter(220));
     g.setColorAt(0.5, C[i]);
     g.setColorAt(1, C[i].darker(250));
-    p.setPen(QPen(QColor(0xD8, 0xB0, 0x4C), 8));
+    p.setPen(QPen(QColor(0xD8, 0xB0, 0x4C), 7));
     p.setBrush(g);
-    p.drawEllipse(QPointF(px[i], py[i]), 115, 115);
+    p.drawEllipse(QPointF(px[i], py[i]), PORTAL, PORTAL);
   }
 
   QFont big;
@@ -351,41 +225,48 @@ void paint_title(QPainter& p) {
   big.setPixelSize(400);
   big.setBold(true);
   // Fitted into its place whatever the font's widths.
+  constexpr double WORD_X = 1560, WORD_Y = 220, WORD_W = 1700, WORD_H = 280;
   QPainterPath word;
   word.addText(0, 0, big, "Zorvane");
   const QRectF wb = word.boundingRect();
-  const double fit = std::min(1500 / wb.width(), 480 / wb.height());
+  const double fit = std::min(WORD_W / wb.width(), WORD_H / wb.height());
   word = QTransform()
-             .translate(1580, 500)
+             .translate(WORD_X, WORD_Y)
              .scale(fit, fit)
              .translate(-wb.center().x(), -wb.center().y())
              .map(word);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0, 0, 0, 150));
-  p.drawPath(word.translated(18, 22));
-  QLinearGradient gold(0, 260, 0, 740);
+  p.drawPath(word.translated(12, 15));
+  QLinearGradient gold(0, WORD_Y - WORD_H / 2, 0, WORD_Y + WORD_H / 2);
   gold.setColorAt(0, QColor(0xFF, 0xF0, 0xB0));
   gold.setColorAt(0.5, QColor(0xF2, 0xC2, 0x4A));
   gold.setColorAt(1, QColor(0xB0, 0x78, 0x18));
   p.setBrush(gold);
-  p.setPen(QPen(QColor(0x5A, 0x3A, 0x08), 8));
+  p.setPen(QPen(QColor(0x5A, 0x3A, 0x08), 6));
   p.drawPath(word);
 
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0xE8, 0xE0, 0xFF));
-  p.drawPath(centred_text(QString::fromUtf8("ワープ将棋"), path_font(190), 1580, 910));
+  p.drawPath(centred_text(QString::fromUtf8("ワープ将棋"), path_font(150), WORD_X, 468));
 }
 
 }  // namespace
+
+bool is_background(int code) {
+  return code >= HAIKEI_MIDORI && code <= HAIKEI_RENGA;
+}
 
 const char* board_font_family() {
   return "IPAGothic";
 }
 
 QColor palette_colour(int n) {
-  static const QRgb PALETTE[16] = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080,
-                                   0x808000, 0xC0C0C0, 0x808080, 0x0000FF, 0x00FF00, 0x00FFFF,
-                                   0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+  // The standard sixteen colours of the CGA: the light colours carry a third
+  // of the other primaries, so light red reads on a dark ground.
+  static const QRgb PALETTE[16] = {0x000000, 0x0000AA, 0x00AA00, 0x00AAAA, 0xAA0000, 0xAA00AA,
+                                   0xAA5500, 0xAAAAAA, 0x555555, 0x5555FF, 0x55FF55, 0x55FFFF,
+                                   0xFF5555, 0xFF55FF, 0xFFFF55, 0xFFFFFF};
   if (n < 0 || n > 15) return QColor(Qt::black);
   return QColor(PALETTE[n]);
 }
@@ -410,16 +291,8 @@ void paint_picture(QPainter& p, int code, const QRectF& target) {
     paint_title(p);
   else if (is_warp(code))
     paint_warp(p, code);
-  else if (code == HAIKEI_MIDORI)
-    paint_felt(p);
-  else if (code == HAIKEI_TATAMI)
-    paint_tatami(p);
-  else if (code == HAIKEI_TAKE)
-    paint_bamboo(p);
-  else if (code == HAIKEI_UCHU)
-    paint_stars(p);
-  else if (code == HAIKEI_RENGA)
-    paint_bricks(p);
+  else if (is_background(code))
+    paint_background_tile(p, code);
   else
     paint_piece(p, code);
   p.restore();

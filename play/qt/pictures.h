@@ -19,6 +19,9 @@ void paint_picture(QPainter& p, int code, const QRectF& target);
 // The picture rendered at exactly this many device pixels.
 QImage render_picture(int code, int width_px, int height_px);
 
+// One of the five background tiles.
+bool is_background(int code);
+
 // Palette colours 0..15; other numbers give black.
 QColor palette_colour(int n);
 

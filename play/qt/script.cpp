@@ -190,6 +190,14 @@ Command parse_line(std::string_view raw, int line_no) {
     if (!want_args(1)) return usage("shot FILE");
     c.op = Op::Shot;
     c.value = std::string(args[0]);
+  } else if (word == "size") {
+    constexpr double SMALLEST = 160, LARGEST = 4000;
+    double w, h;
+    if (!want_args(2) || !to_integer(args[0], w) || !to_integer(args[1], h) || w < SMALLEST ||
+        w > LARGEST || h < SMALLEST || h > LARGEST)
+      return usage("size W H (160..4000 pixels each)");
+    c.op = Op::Size;
+    c.nums = {w, h};
   } else {
     return fail("unknown command: " + std::string(word));
   }

@@ -22,6 +22,7 @@
 //   com, dump, shot FILE     the computer's turn, the state, a PNG of the window
 //   drawn                    what the window shows now: every text, and the
 //                            squares that carry the last-move marker
+//   size W H                 the window's size in pixels (160..4000 each)
 #pragma once
 #include <cstdint>
 #include <string>
@@ -53,6 +54,7 @@ enum class Op {
   Dump,
   Drawn,
   Shot,
+  Size,
   Invalid,  // a line that cannot be run; `why` says why
 };
 

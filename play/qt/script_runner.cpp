@@ -123,6 +123,10 @@ class Session {
       case Op::Drawn:
         print_drawn();
         return;
+      case Op::Size:
+        form_.resize(static_cast<int>(c.nums[0]), static_cast<int>(c.nums[1]));
+        QApplication::processEvents();
+        return;
       case Op::Shot: {
         QApplication::processEvents();
         if (!form_.grab().save(QString::fromStdString(c.value), "PNG"))

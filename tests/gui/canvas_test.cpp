@@ -1,5 +1,6 @@
 // The drawing surface: clicks come back in twips at any window size, the
-// aspect is kept, and what was drawn survives resizing, rendered sharply.
+// aspect is kept, the design area is centred, and what was drawn survives
+// resizing, rendered sharply.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -40,18 +41,15 @@ TEST_P(Canvas, KeepsTheAspectAndFitsTheDesignArea) {
   EXPECT_LE(far.y(), view.height() + 1e-9);
   // One side is filled exactly: the design area is as large as it can be.
   EXPECT_TRUE(std::abs(far.x() - view.width()) < 1e-9 || std::abs(far.y() - view.height()) < 1e-9);
-  const QPointF unit = view.to_widget(QPointF(1000, 1000));
+  const QPointF o = view.to_widget(QPointF(0, 0));
+  const QPointF unit = view.to_widget(QPointF(1000, 1000)) - o;
   EXPECT_DOUBLE_EQ(unit.x(), unit.y()) << "same scale across and down";
   EXPECT_DOUBLE_EQ(unit.x(), 1000 * s);
-}
-
-TEST_P(Canvas, MappingRoundTripsExactly) {
-  for (QPointF t : {QPointF(0, 0), QPointF(1545, 715), QPointF(6000, 6250), QPointF(-465, 6350),
-                    QPointF(8970, 7999), QPointF(1234.5, 678.25)}) {
-    const QPointF back = view.to_twips(view.to_widget(t));
-    EXPECT_NEAR(back.x(), t.x(), 1e-9);
-    EXPECT_NEAR(back.y(), t.y(), 1e-9);
-  }
+  // The spare room is shared: the design area sits in the middle, to the
+  // pixel its left edge is rounded to.
+  EXPECT_NEAR(o.x(), view.width() - far.x(), 2.0);
+  EXPECT_NEAR(o.y(), view.height() - far.y(), 2.0);
+  EXPECT_EQ(o, o.toPoint()) << "whole pixels, so edges stay sharp";
 }
 
 // Real mouse events at the centre of board squares and hand slots land on
@@ -68,8 +66,9 @@ TEST_P(Canvas, ClicksLandOnTheSquareUnderThePointer) {
     QTest::mouseClick(&view, Qt::LeftButton, {}, px);
     ASSERT_GT(click.calls, 0);
     EXPECT_EQ(click.button, 1);
-    EXPECT_NEAR(click.x, px.x() / s, 1e-9);
-    EXPECT_NEAR(click.y, px.y() / s, 1e-9);
+    const QPointF o = view.to_widget(QPointF(0, 0));
+    EXPECT_NEAR(click.x, (px.x() - o.x()) / s, 1e-9);
+    EXPECT_NEAR(click.y, (px.y() - o.y()) / s, 1e-9);
     EXPECT_EQ(static_cast<int>(std::floor((click.x - X0) / CELL_W)), c.q)
         << "q=" << c.q << " r=" << c.r;
     EXPECT_EQ(static_cast<int>(std::floor((click.y - Y0) / CELL_H)), c.r)
@@ -127,7 +126,8 @@ TEST_F(Surface, DrawingStaysUntilPaintedOverAndSurvivesResizing) {
 }
 
 // Outlines are drawn at the screen's own resolution: exact palette colour on
-// whole pixels, twice as thick at twice the size, never a blurred upscale.
+// whole pixels, never thinner than two pixels, thicker in a larger window,
+// never a blurred upscale.
 TEST_F(Surface, OutlinesAreSharpAtEverySize) {
   auto measure = [&](int& thickness) {
     const QImage img = shot();
@@ -143,12 +143,16 @@ TEST_F(Surface, OutlinesAreSharpAtEverySize) {
     thickness = n;
   };
   view.box(COL_LIGHTRED, 2000, 1000, 3000, 2000);
-  int small = 0, large = 0;
-  measure(small);
-  view.resize(1240, 1068);
+  int tiny = 0, natural = 0, large = 0;
+  view.resize(310, 267);  // 30 twips a pixel
+  measure(tiny);
+  view.resize(620, 534);
+  measure(natural);
+  view.resize(2400, 1602);  // 5 twips a pixel, the board in the middle
   measure(large);
-  EXPECT_EQ(small, 1);
-  EXPECT_EQ(large, 2);
+  EXPECT_EQ(tiny, 2);
+  EXPECT_EQ(natural, 2);
+  EXPECT_EQ(large, 3);
 }
 
 TEST_F(Surface, NeighbouringTilesMeetWithoutSeams) {
@@ -158,6 +162,22 @@ TEST_F(Surface, NeighbouringTilesMeetWithoutSeams) {
   const int y = px(0, Y0 + CELL_H * 2.5).y();
   for (int x = px(X0 + CELL_W * 0.1, 0).x(); x < px(X0 + CELL_W * 5.9, 0).x(); ++x)
     EXPECT_LT(img.pixelColor(x, y).lightness(), 200) << "gap at x=" << x;
+}
+
+// In a window wider or taller than the board the background goes on to the
+// window's edges, and a new background replaces it there too.
+TEST_F(Surface, TheBackgroundReachesTheWindowsEdges) {
+  auto bluish = [&](QPoint at) {
+    const QColor c = view.grab(QRect(at, QSize(30, 30))).toImage().scaled(1, 1).pixelColor(0, 0);
+    return c.blue() > c.red();
+  };
+  view.resize(2000, 500);
+  view.picture(HAIKEI_UCHU, 3, 3);  // night blue
+  EXPECT_TRUE(bluish(QPoint(0, 0)) && bluish(QPoint(1970, 470)));
+  view.picture(HAIKEI_TATAMI, 3, 3);  // straw brown
+  EXPECT_FALSE(bluish(QPoint(0, 0)) || bluish(QPoint(1970, 470)));
+  view.resize(300, 1500);
+  EXPECT_FALSE(bluish(QPoint(135, 1470))) << "below the board of a tall window";
 }
 
 TEST_F(Surface, UnknownPictureCodesDrawNothing) {

@@ -18,6 +18,7 @@
 #include "play/qt/board_view.h"
 #include "play/qt/file_panel.h"
 #include "play/qt/form1.h"
+#include "play/qt/held_dialogs.h"
 #include "play/qt/menu_tree.h"
 #include "record/autosave.h"
 #include "record/record.h"
@@ -145,12 +146,48 @@ TEST_F(Window, LoadsInOrderAndStartsWithLevel3) {
   EXPECT_GT(form->board_view()->display_list().alive_count(), 81u) << "and painted";
 }
 
-TEST_F(Window, PlacedTopLeftAtItsDesignSize) {
+TEST_F(Window, PlacedInTheMiddleOfTheScreenAtItsDesignSize) {
   load();
   QScreen* scr = form->screen();
-  EXPECT_EQ(form->pos(), scr->availableGeometry().topLeft());
+  const QRect room = scr->availableGeometry();
   EXPECT_EQ(form->width(), std::lround(WINDOW_W * scr->logicalDotsPerInchX() / TWIPS_PER_INCH));
   EXPECT_EQ(form->height(), std::lround(WINDOW_H * scr->logicalDotsPerInchY() / TWIPS_PER_INCH));
+  // Centred as well as the frame, unknown before the window is first shown, allows.
+  const QRect f = form->frameGeometry();
+  const int frame_w = f.width() - form->width(), frame_h = f.height() - form->height();
+  EXPECT_NEAR(f.left() - room.left(), room.right() - f.right(), frame_w + 1) << "left and right";
+  EXPECT_NEAR(f.top() - room.top(), room.bottom() - f.bottom(), frame_h + 1) << "above and below";
+  EXPECT_TRUE(room.contains(f)) << "title bar on screen";
+}
+
+// The sound card fails while loading: its boxes wait until the window is on
+// screen, then come in order, over it.
+TEST_F(Window, BoxesAskedForWhileLoadingComeOverTheShownWindow) {
+  struct FailingSound final : SoundSystem {
+    void play(SoundId) override {}
+    void loop(SoundId) override {}
+    void stop(SoundId) override {}
+    void shutdown() override {}
+    void set_observer(Observer) override {}
+    void start(Dialogs& d) override {
+      d.show("1", "Zorvane.dll", Buttons::Ok);
+      d.show("2", "Zorvane.dll", Buttons::Ok);
+    }
+  } failing;
+  struct Seen final : Dialogs {
+    QWidget* window = nullptr;
+    std::string boxes;
+    Answer show(std::string_view text, std::string_view, Buttons) override {
+      boxes += std::string(text) + (window->isVisible() ? "+" : "-");
+      return Answer::Ok;
+    }
+  } seen;
+  HeldDialogs boxes(seen);
+  form = std::make_unique<Form1>(Form1::Setup{&boxes, &clock, &random, &failing, false});
+  seen.window = form.get();
+  ASSERT_TRUE(open_main_window(*form, boxes));
+  EXPECT_EQ(seen.boxes, "") << "nothing before the window";
+  QTRY_COMPARE(seen.boxes, std::string("1+2+"));
 }
 
 TEST_F(Window, AMaximisedWindowKeepsItsSize) {

@@ -117,6 +117,10 @@ TEST_F(Panel, TextsGoBothWays) {
   panel->on_return = [&] { ++returns; };
   QTest::mouseClick(panel->command1(), Qt::LeftButton);
   EXPECT_EQ(returns, 1);
+  // Enter (either key) in any text box presses RETURN too.
+  for (int i = 1; i <= 4; ++i) QTest::keyClick(panel->text(i), Qt::Key_Return);
+  QTest::keyClick(panel->text(1), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(returns, 6);
 }
 
 TEST(PanelInWindow, TypingReachesTheGameStateAndCommandsReachTheBoxes) {
@@ -139,6 +143,10 @@ TEST(PanelInWindow, TypingReachesTheGameStateAndCommandsReachTheBoxes) {
   form.sync();
   EXPECT_EQ(form.file_panel()->text(1)->text(), "kifu01");
   EXPECT_FALSE(st.dir_path.empty()) << "the folder list opens somewhere";
+  // Enter after the file name saves; with no moves there is nothing to save.
+  QTest::keyClick(form.file_panel()->text(1), Qt::Key_Return);
+  ASSERT_FALSE(dialogs.shown.empty());
+  EXPECT_EQ(dialogs.shown.back().text, "保存するデータがありません");
   // Esc still ends the program while a text box has the keyboard.
   QTest::keyClick(form.file_panel()->text(3), Qt::Key_Escape);
   EXPECT_TRUE(form.ended());

@@ -72,9 +72,10 @@ TEST(Pictures, TheTwoSidesFaceEachOther) {
 
 TEST(Pictures, PaletteNumbers) {
   EXPECT_EQ(palette_colour(0), QColor(0, 0, 0));
-  EXPECT_EQ(palette_colour(2), QColor(0, 128, 0));
-  EXPECT_EQ(palette_colour(12), QColor(255, 0, 0));
-  EXPECT_EQ(palette_colour(14), QColor(255, 255, 0));
+  EXPECT_EQ(palette_colour(2), QColor(0, 0xAA, 0));
+  EXPECT_EQ(palette_colour(6), QColor(0xAA, 0x55, 0));
+  EXPECT_EQ(palette_colour(12), QColor(0xFF, 0x55, 0x55));
+  EXPECT_EQ(palette_colour(14), QColor(0xFF, 0xFF, 0x55));
   EXPECT_EQ(palette_colour(15), QColor(255, 255, 255));
   EXPECT_EQ(palette_colour(16), QColor(0, 0, 0));
 }

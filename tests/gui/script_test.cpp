@@ -45,6 +45,9 @@ TEST(ScriptParse, CommandsAndTheirArguments) {
   EXPECT_EQ(one("com").op, Op::Com);
   EXPECT_EQ(one("dump").op, Op::Dump);
   EXPECT_EQ(one("shot docs/board.png").value, "docs/board.png");
+  EXPECT_EQ(one("size 1200 600").nums, (std::vector<double>{1200, 600}));
+  for (const char* bad : {"size 1200", "size 100 600", "size 1200 5000", "size 12.5 600"})
+    EXPECT_EQ(one(bad).op, Op::Invalid) << bad;
   c = one("set turn -1");
   EXPECT_EQ(c.name, "turn");
   EXPECT_EQ(c.nums, std::vector<double>{-1});

@@ -6,6 +6,8 @@
 #include <iostream>
 #include <random>
 
+#include "play/qt/board_view.h"
+#include "play/qt/first_frame.h"
 #include "play/qt/form1.h"
 #include "play/qt/options.h"
 #include "play/qt/ports_qt.h"
@@ -26,6 +28,7 @@ int play(int argc, char** argv) {
   dialogs.set_parent(&form);
   form.Form_Load();
   if (form.ended()) return 0;
+  zv::shell::FirstFrameProbe::attach_if_asked(form.board_view());
   form.show();
   return app.exec();
 }

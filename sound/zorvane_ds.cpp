@@ -2,26 +2,40 @@
 // per buffer, so a buffer's volume, pan and looping never disturb another.
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <vector>
 
 #include "sound/ds.h"
+#include "sound/pcm_format.h"
+#include "sound/wav_header.h"
 
 namespace {
 
-constexpr int OUTPUT_RATE = 44100;
-constexpr int OUTPUT_CHANNELS = 2;
-constexpr int OUTPUT_CHUNK = 2048;
+// The device takes the game's own sounds as they are; SDL adapts the mixed
+// stream to the hardware, so loading a sound converts nothing.
+constexpr int OUTPUT_RATE = zv::SOUND_RATE;
+constexpr int OUTPUT_CHANNELS = zv::SOUND_CHANNELS;
+constexpr int NO_CHANGES = 0;
+// Frames per mixing period: about 23 ms of latency. Closing the device waits
+// for about three periods, so the driver without hardware (tests, scripted
+// sessions) gets short ones.
+constexpr int OUTPUT_CHUNK = 512;
+constexpr int DUMMY_CHUNK = 128;
 constexpr int32_t VOLUME_MIN = -10000, VOLUME_MAX = 0;  // hundredths of a decibel
 constexpr int32_t PAN_MAX = 10000;
 constexpr int32_t FREQUENCY_MIN = 100, FREQUENCY_MAX = 200000;
+constexpr int WAV_PCM = 1;
+constexpr const char* ALSA_LIBRARY = "libasound.so.2";
 
 struct Buffer {
   Mix_Chunk* original = nullptr;  // as decoded
+  std::vector<Uint8> samples;     // the original's samples when they needed no conversion
   Mix_Chunk* playing = nullptr;   // original, or a resampled copy for another frequency
   std::vector<Uint8> resampled;   // owns the copy's samples
   int channel = 0;
@@ -40,8 +54,10 @@ struct Buffer {
 struct Device {
   int32_t handle = 0;  // 0 while closed
   int32_t next_handle = 1;
+  int rate = 0;
   Uint16 format = 0;
   int channels = 0;
+  void* alsa = nullptr;  // held while its error handler is ours
   std::vector<std::unique_ptr<Buffer>> buffers;  // handle h is buffers[h - 1]
 };
 
@@ -56,27 +72,18 @@ Buffer* find(int32_t handle) {
   return d.buffers[static_cast<size_t>(handle - 1)].get();
 }
 
-uint32_t read_le32(const Uint8* p) {
-  return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
-
-// The sample rate in the "fmt " chunk of a RIFF WAVE file, 0 when not found.
-int32_t wav_sample_rate(const Uint8* data, size_t size) {
-  if (size < 12 || std::memcmp(data, "RIFF", 4) != 0 || std::memcmp(data + 8, "WAVE", 4) != 0)
-    return 0;
-  size_t pos = 12;
-  while (size - pos >= 8) {
-    uint32_t len = read_le32(data + pos + 4);
-    if (std::memcmp(data + pos, "fmt ", 4) == 0) {
-      if (len < 8 || size - pos - 8 < 8) return 0;
-      uint32_t rate = read_le32(data + pos + 12);
-      return rate <= static_cast<uint32_t>(FREQUENCY_MAX) ? static_cast<int32_t>(rate) : 0;
-    }
-    size_t step = 8 + static_cast<size_t>(len) + (len & 1);
-    if (step > size - pos) return 0;
-    pos += step;
+// Samples already in the device's format are copied once, as they are;
+// anything else goes through SDL's converting loader.
+Mix_Chunk* load(const Device& d, const Uint8* data, size_t size, const zv::WavLayout* wav,
+                std::vector<Uint8>& samples) {
+  if (wav && wav->format == WAV_PCM && wav->bits == 16 && d.format == AUDIO_S16LSB &&
+      wav->rate == d.rate && wav->channels == d.channels && wav->data_size > 0 &&
+      wav->data_size <= UINT32_MAX) {
+    samples.assign(data + wav->data_offset, data + wav->data_offset + wav->data_size);
+    return Mix_QuickLoad_RAW(samples.data(), static_cast<Uint32>(samples.size()));
   }
-  return 0;
+  SDL_RWops* rw = SDL_RWFromConstMem(data, static_cast<int>(size));
+  return rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
 }
 
 int32_t add_buffer(int32_t device_handle, const Uint8* data, size_t size, int32_t flags) {
@@ -84,20 +91,17 @@ int32_t add_buffer(int32_t device_handle, const Uint8* data, size_t size, int32_
   if (d.handle == 0 || device_handle != d.handle || !data || size == 0 ||
       size > static_cast<size_t>(INT32_MAX))
     return 0;
-  SDL_RWops* rw = SDL_RWFromConstMem(data, static_cast<int>(size));
-  if (!rw) return 0;
-  Mix_Chunk* chunk = Mix_LoadWAV_RW(rw, 1);
-  if (!chunk) return 0;
-  int channel = static_cast<int>(d.buffers.size());
-  if (Mix_AllocateChannels(channel + 1) < channel + 1) {
-    Mix_FreeChunk(chunk);
-    return 0;
-  }
+  zv::WavLayout wav;
+  const bool parsed = zv::read_wav_layout(data, size, wav);
   auto b = std::make_unique<Buffer>();
+  Mix_Chunk* chunk = load(d, data, size, parsed ? &wav : nullptr, b->samples);
+  if (!chunk) return 0;
   b->original = b->playing = chunk;
+  int channel = static_cast<int>(d.buffers.size());
+  if (Mix_AllocateChannels(channel + 1) < channel + 1) return 0;
   b->channel = channel;
   b->flags = flags;
-  b->source_rate = wav_sample_rate(data, size);
+  b->source_rate = parsed && wav.rate <= FREQUENCY_MAX ? wav.rate : 0;
   Mix_Volume(channel, MIX_MAX_VOLUME);
   Mix_UnregisterAllEffects(channel);
   d.buffers.push_back(std::move(b));
@@ -138,7 +142,7 @@ void set_frequency(Buffer& b, int32_t frequency) {
     b.playing = b.original;
     b.resampled.clear();
   }
-  int32_t source = b.source_rate > 0 ? b.source_rate : OUTPUT_RATE;
+  int32_t source = b.source_rate > 0 ? b.source_rate : d.rate;
   if (frequency != 0) frequency = std::clamp(frequency, FREQUENCY_MIN, FREQUENCY_MAX);
   if (frequency != 0 && frequency != source && d.format == AUDIO_S16SYS && d.channels > 0) {
     const auto* in = reinterpret_cast<const Sint16*>(b.original->abuf);
@@ -175,6 +179,34 @@ void release(Buffer& b) {
   Mix_Volume(b.channel, MIX_MAX_VOLUME);
 }
 
+// ALSA tells of a missing sound card in ten lines of its own on stderr; the
+// library says it in one (say_no_sound).
+void silent_alsa(const char*, int, const char*, int, const char*, ...) {}
+using AlsaErrorHandler = void (*)(const char*, int, const char*, int, const char*, ...);
+using AlsaSetHandler = int (*)(AlsaErrorHandler);
+
+void hush_alsa(Device& d) {
+  if (d.alsa) return;
+  d.alsa = dlopen(ALSA_LIBRARY, RTLD_NOW | RTLD_LOCAL | RTLD_NOLOAD);  // only if SDL uses it
+  if (!d.alsa) return;
+  if (auto set = reinterpret_cast<AlsaSetHandler>(dlsym(d.alsa, "snd_lib_error_set_handler")))
+    set(&silent_alsa);
+}
+
+// Before this library may be unloaded, ALSA gets its own handler back.
+void unhush_alsa(Device& d) {
+  if (!d.alsa) return;
+  if (auto set = reinterpret_cast<AlsaSetHandler>(dlsym(d.alsa, "snd_lib_error_set_handler")))
+    set(nullptr);
+  dlclose(d.alsa);
+  d.alsa = nullptr;
+}
+
+int32_t say_no_sound() {
+  std::fprintf(stderr, "zorvane: no sound: %s\n", SDL_GetError());
+  return 0;
+}
+
 }  // namespace
 
 extern "C" {
@@ -182,14 +214,21 @@ extern "C" {
 int32_t dsInitialize(int32_t) {
   Device& d = device();
   if (d.handle != 0) return d.handle;
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
-  if (Mix_OpenAudio(OUTPUT_RATE, AUDIO_S16SYS, OUTPUT_CHANNELS, OUTPUT_CHUNK) != 0) {
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return say_no_sound();
+  hush_alsa(d);
+  const char* driver = SDL_GetCurrentAudioDriver();
+  const int chunk = driver && std::strcmp(driver, "dummy") == 0 ? DUMMY_CHUNK : OUTPUT_CHUNK;
+  if (Mix_OpenAudioDevice(OUTPUT_RATE, AUDIO_S16SYS, OUTPUT_CHANNELS, chunk, nullptr,
+                          NO_CHANGES) != 0) {
+    say_no_sound();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    unhush_alsa(d);
     return 0;
   }
   int rate = 0, channels = 0;
   Uint16 format = 0;
   Mix_QuerySpec(&rate, &format, &channels);
+  d.rate = rate;
   d.format = format;
   d.channels = channels;
   Mix_AllocateChannels(0);
@@ -207,6 +246,7 @@ void dsTerminate(void) {
   Mix_AllocateChannels(0);
   Mix_CloseAudio();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  unhush_alsa(d);
   d.handle = 0;
 }
 

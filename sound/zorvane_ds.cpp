@@ -1,26 +1,26 @@
-// The sound library behind the ds interface, on SDL2_mixer: one mixer channel
-// per buffer, so a buffer's volume, pan and looping never disturb another.
+// The sound library behind the ds interface: SDL's audio device fed by our
+// own mixer (mixer.h), one voice per buffer, so a buffer's volume, pan,
+// rate and looping never disturb another.
 #include <SDL.h>
-#include <SDL_mixer.h>
 #include <dlfcn.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <vector>
 
 #include "sound/ds.h"
+#include "sound/mixer.h"
 #include "sound/pcm_format.h"
 #include "sound/wav_header.h"
 
 namespace {
 
-// The device takes the game's own sounds as they are; SDL adapts the mixed
-// stream to the hardware, so loading a sound converts nothing.
+// The device runs at the game's own rate, so its sounds load as they are;
+// SDL adapts the mixed stream to the hardware. Stereo, so pan has a meaning.
 constexpr int OUTPUT_RATE = zv::SOUND_RATE;
-constexpr int OUTPUT_CHANNELS = zv::SOUND_CHANNELS;
+constexpr int OUTPUT_CHANNELS = 2;
 constexpr int NO_CHANGES = 0;
 // Frames per mixing period: about 23 ms of latency. Closing the device waits
 // for about three periods, so the driver without hardware (tests, scripted
@@ -34,31 +34,21 @@ constexpr int WAV_PCM = 1;
 constexpr const char* ALSA_LIBRARY = "libasound.so.2";
 
 struct Buffer {
-  Mix_Chunk* original = nullptr;  // as decoded
-  std::vector<Uint8> samples;     // the original's samples when they needed no conversion
-  Mix_Chunk* playing = nullptr;   // original, or a resampled copy for another frequency
-  std::vector<Uint8> resampled;   // owns the copy's samples
-  int channel = 0;
+  zv::mixer::Voice voice;
   int32_t flags = 0;
-  int32_t source_rate = 0;  // the file's own rate; 0 when unknown
-  bool looping = false;
-
-  ~Buffer() {
-    if (playing != original) Mix_FreeChunk(playing);
-    Mix_FreeChunk(original);
-  }
+  int32_t volume = VOLUME_MAX, pan = 0;
 };
 
 // A C interface hands out plain integers, so the library keeps one table of
-// what they stand for. The game is single-threaded; so is this table.
+// what they stand for. The game calls from one thread; the audio thread
+// reads the table only while the device is locked.
 struct Device {
   int32_t handle = 0;  // 0 while closed
   int32_t next_handle = 1;
-  int rate = 0;
-  Uint16 format = 0;
-  int channels = 0;
-  void* alsa = nullptr;  // held while its error handler is ours
+  SDL_AudioDeviceID id = 0;
+  std::vector<float> sum;  // one period of the mix
   std::vector<std::unique_ptr<Buffer>> buffers;  // handle h is buffers[h - 1]
+  void* alsa = nullptr;  // held while its error handler is ours
 };
 
 Device& device() {
@@ -66,24 +56,81 @@ Device& device() {
   return d;
 }
 
+class Locked {
+ public:
+  Locked() : id_(device().id) { SDL_LockAudioDevice(id_); }
+  ~Locked() { SDL_UnlockAudioDevice(id_); }
+  Locked(const Locked&) = delete;
+  Locked& operator=(const Locked&) = delete;
+
+ private:
+  SDL_AudioDeviceID id_;
+};
+
 Buffer* find(int32_t handle) {
   Device& d = device();
   if (d.handle == 0 || handle <= 0 || static_cast<size_t>(handle) > d.buffers.size()) return nullptr;
   return d.buffers[static_cast<size_t>(handle - 1)].get();
 }
 
-// Samples already in the device's format are copied once, as they are;
-// anything else goes through SDL's converting loader.
-Mix_Chunk* load(const Device& d, const Uint8* data, size_t size, const zv::WavLayout* wav,
-                std::vector<Uint8>& samples) {
-  if (wav && wav->format == WAV_PCM && wav->bits == 16 && d.format == AUDIO_S16LSB &&
-      wav->rate == d.rate && wav->channels == d.channels && wav->data_size > 0 &&
-      wav->data_size <= UINT32_MAX) {
-    samples.assign(data + wav->data_offset, data + wav->data_offset + wav->data_size);
-    return Mix_QuickLoad_RAW(samples.data(), static_cast<Uint32>(samples.size()));
+// Runs on the audio thread with the device locked.
+void fill(void*, Uint8* stream, int len) {
+  Device& d = device();
+  auto* out = reinterpret_cast<int16_t*>(stream);
+  size_t frames = static_cast<size_t>(len) / (sizeof(int16_t) * OUTPUT_CHANNELS);
+  const size_t period = d.sum.size() / OUTPUT_CHANNELS;
+  while (frames > 0) {
+    const size_t n = std::min(frames, period);
+    std::fill(d.sum.begin(), d.sum.begin() + static_cast<std::ptrdiff_t>(n * OUTPUT_CHANNELS), 0.0f);
+    for (auto& b : d.buffers)
+      if (b && b->voice.playing) zv::mixer::add_voice(b->voice, d.sum.data(), n);
+    zv::mixer::to_pcm16(d.sum.data(), out, n * OUTPUT_CHANNELS);
+    out += n * OUTPUT_CHANNELS;
+    frames -= n;
   }
+}
+
+bool little_endian() { return SDL_BYTEORDER == SDL_LIL_ENDIAN; }
+
+// Samples already in the device's form are copied once, as they are.
+bool take_as_is(const Uint8* data, const zv::WavLayout& wav, zv::mixer::Voice& v) {
+  if (wav.format != WAV_PCM || wav.bits != 16 || wav.rate != OUTPUT_RATE ||
+      (wav.channels != 1 && wav.channels != 2) || wav.data_size == 0 || !little_endian())
+    return false;
+  v.channels = wav.channels;
+  v.samples.resize(wav.data_size / sizeof(int16_t));
+  std::memcpy(v.samples.data(), data + wav.data_offset, wav.data_size);
+  return true;
+}
+
+// Anything else goes through SDL's loader and converter.
+bool convert(const Uint8* data, size_t size, zv::mixer::Voice& v) {
   SDL_RWops* rw = SDL_RWFromConstMem(data, static_cast<int>(size));
-  return rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
+  if (!rw) return false;
+  SDL_AudioSpec spec{};
+  Uint8* raw = nullptr;
+  Uint32 raw_len = 0;
+  if (!SDL_LoadWAV_RW(rw, 1, &spec, &raw, &raw_len)) return false;
+  const int channels = std::min<int>(spec.channels, OUTPUT_CHANNELS);
+  SDL_AudioCVT cvt;
+  bool ok = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS,
+                              static_cast<Uint8>(channels), OUTPUT_RATE) >= 0;
+  std::vector<Uint8> work;
+  if (ok) {
+    work.resize(static_cast<size_t>(raw_len) * static_cast<size_t>(std::max(cvt.len_mult, 1)));
+    std::memcpy(work.data(), raw, raw_len);
+    cvt.buf = work.data();
+    cvt.len = static_cast<int>(raw_len);
+    ok = cvt.needed == 0 || SDL_ConvertAudio(&cvt) == 0;
+  }
+  SDL_FreeWAV(raw);
+  if (!ok) return false;
+  const size_t bytes = cvt.needed ? static_cast<size_t>(cvt.len_cvt) : raw_len;
+  if (bytes < sizeof(int16_t) * static_cast<size_t>(channels)) return false;
+  v.channels = channels;
+  v.samples.resize(bytes / sizeof(int16_t));
+  std::memcpy(v.samples.data(), work.data(), v.samples.size() * sizeof(int16_t));
+  return true;
 }
 
 int32_t add_buffer(int32_t device_handle, const Uint8* data, size_t size, int32_t flags) {
@@ -91,92 +138,48 @@ int32_t add_buffer(int32_t device_handle, const Uint8* data, size_t size, int32_
   if (d.handle == 0 || device_handle != d.handle || !data || size == 0 ||
       size > static_cast<size_t>(INT32_MAX))
     return 0;
-  zv::WavLayout wav;
-  const bool parsed = zv::read_wav_layout(data, size, wav);
   auto b = std::make_unique<Buffer>();
-  Mix_Chunk* chunk = load(d, data, size, parsed ? &wav : nullptr, b->samples);
-  if (!chunk) return 0;
-  b->original = b->playing = chunk;
-  int channel = static_cast<int>(d.buffers.size());
-  if (Mix_AllocateChannels(channel + 1) < channel + 1) return 0;
-  b->channel = channel;
+  zv::WavLayout wav;
+  const bool direct = zv::read_wav_layout(data, size, wav) && take_as_is(data, wav, b->voice);
+  if (!direct && !convert(data, size, b->voice)) return 0;
   b->flags = flags;
-  b->source_rate = parsed && wav.rate <= FREQUENCY_MAX ? wav.rate : 0;
-  Mix_Volume(channel, MIX_MAX_VOLUME);
-  Mix_UnregisterAllEffects(channel);
+  Locked lock;
   d.buffers.push_back(std::move(b));
   return static_cast<int32_t>(d.buffers.size());
 }
 
 void start(Buffer& b, bool loop) {
-  if (Mix_Playing(b.channel) && !(b.flags & DS_FLAG_RESTART) && b.looping == loop) return;
-  b.looping = loop;
-  Mix_PlayChannel(b.channel, b.playing, loop ? -1 : 0);
+  Locked lock;
+  zv::mixer::Voice& v = b.voice;
+  if (v.playing && !(b.flags & DS_FLAG_RESTART) && v.looping == loop) return;
+  v.looping = loop;
+  v.position = 0;
+  v.playing = true;
 }
 
-double gain_of(int32_t hundredths_db) { return std::pow(10.0, hundredths_db / 2000.0); }
+// Volume and pan meet in the gain of each side: a pan attenuates the far side.
+void apply_gains(Buffer& b) {
+  const float level = zv::mixer::gain_of(b.volume);
+  Locked lock;
+  b.voice.left = level * zv::mixer::gain_of(-std::max(b.pan, 0));
+  b.voice.right = level * zv::mixer::gain_of(-std::max(-b.pan, 0));
+}
 
 void set_volume(Buffer& b, int32_t volume) {
-  volume = std::clamp(volume, VOLUME_MIN, VOLUME_MAX);
-  int v = volume == VOLUME_MIN ? 0 : static_cast<int>(std::lround(MIX_MAX_VOLUME * gain_of(volume)));
-  Mix_Volume(b.channel, v);
+  b.volume = std::clamp(volume, VOLUME_MIN, VOLUME_MAX);
+  apply_gains(b);
 }
 
 void set_pan(Buffer& b, int32_t pan) {
-  pan = std::clamp(pan, -PAN_MAX, PAN_MAX);
-  // The far side is attenuated, as a pan in decibels does.
-  auto level = [](int32_t att) {
-    return static_cast<Uint8>(att >= PAN_MAX ? 0 : std::lround(255 * gain_of(-att)));
-  };
-  Mix_SetPanning(b.channel, level(std::max(pan, 0)), level(std::max(-pan, 0)));
+  b.pan = std::clamp(pan, -PAN_MAX, PAN_MAX);
+  apply_gains(b);
 }
 
-// Plays the sound at another rate by resampling the decoded samples; a
-// buffer that is sounding starts again at the new rate.
+// 0 is the sound's own rate; a sounding buffer goes on at the new one.
 void set_frequency(Buffer& b, int32_t frequency) {
-  Device& d = device();
-  bool was_playing = Mix_Playing(b.channel) != 0;
-  Mix_HaltChannel(b.channel);
-  if (b.playing != b.original) {
-    Mix_FreeChunk(b.playing);
-    b.playing = b.original;
-    b.resampled.clear();
-  }
-  int32_t source = b.source_rate > 0 ? b.source_rate : d.rate;
-  if (frequency != 0) frequency = std::clamp(frequency, FREQUENCY_MIN, FREQUENCY_MAX);
-  if (frequency != 0 && frequency != source && d.format == AUDIO_S16SYS && d.channels > 0) {
-    const auto* in = reinterpret_cast<const Sint16*>(b.original->abuf);
-    size_t ch = static_cast<size_t>(d.channels);
-    size_t frames_in = b.original->alen / (2 * ch);
-    double step = static_cast<double>(frequency) / source;
-    size_t frames_out = static_cast<size_t>(frames_in / step);
-    if (frames_in > 0 && frames_out > 0) {
-      b.resampled.resize(frames_out * ch * 2);
-      auto* out = reinterpret_cast<Sint16*>(b.resampled.data());
-      for (size_t i = 0; i < frames_out; ++i) {
-        double pos = i * step;
-        size_t j = std::min(static_cast<size_t>(pos), frames_in - 1);
-        size_t k = std::min(j + 1, frames_in - 1);
-        double t = pos - static_cast<double>(j);
-        for (size_t c = 0; c < ch; ++c)
-          out[i * ch + c] = static_cast<Sint16>(std::lround(in[j * ch + c] * (1 - t) + in[k * ch + c] * t));
-      }
-      Mix_Chunk* copy = Mix_QuickLoad_RAW(b.resampled.data(), static_cast<Uint32>(b.resampled.size()));
-      if (copy) {
-        copy->volume = b.original->volume;
-        b.playing = copy;
-      } else {
-        b.resampled.clear();
-      }
-    }
-  }
-  if (was_playing) Mix_PlayChannel(b.channel, b.playing, b.looping ? -1 : 0);
-}
-
-void release(Buffer& b) {
-  Mix_HaltChannel(b.channel);
-  Mix_UnregisterAllEffects(b.channel);
-  Mix_Volume(b.channel, MIX_MAX_VOLUME);
+  const double rate = frequency == 0 ? OUTPUT_RATE : std::clamp(frequency, FREQUENCY_MIN, FREQUENCY_MAX);
+  Locked lock;
+  b.voice.step = rate / OUTPUT_RATE;
 }
 
 // ALSA tells of a missing sound card in ten lines of its own on stderr; the
@@ -217,34 +220,33 @@ int32_t dsInitialize(int32_t) {
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return say_no_sound();
   hush_alsa(d);
   const char* driver = SDL_GetCurrentAudioDriver();
-  const int chunk = driver && std::strcmp(driver, "dummy") == 0 ? DUMMY_CHUNK : OUTPUT_CHUNK;
-  if (Mix_OpenAudioDevice(OUTPUT_RATE, AUDIO_S16SYS, OUTPUT_CHANNELS, chunk, nullptr,
-                          NO_CHANGES) != 0) {
+  SDL_AudioSpec want{};
+  want.freq = OUTPUT_RATE;
+  want.format = AUDIO_S16SYS;
+  want.channels = OUTPUT_CHANNELS;
+  want.samples = driver && std::strcmp(driver, "dummy") == 0 ? DUMMY_CHUNK : OUTPUT_CHUNK;
+  want.callback = fill;
+  SDL_AudioSpec have{};
+  d.sum.assign(static_cast<size_t>(want.samples) * OUTPUT_CHANNELS, 0.0f);
+  d.id = SDL_OpenAudioDevice(nullptr, 0, &want, &have, NO_CHANGES);
+  if (d.id == 0) {
     say_no_sound();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     unhush_alsa(d);
     return 0;
   }
-  int rate = 0, channels = 0;
-  Uint16 format = 0;
-  Mix_QuerySpec(&rate, &format, &channels);
-  d.rate = rate;
-  d.format = format;
-  d.channels = channels;
-  Mix_AllocateChannels(0);
   d.handle = d.next_handle++;
   if (d.next_handle <= 0) d.next_handle = 1;
+  SDL_PauseAudioDevice(d.id, 0);
   return d.handle;
 }
 
 void dsTerminate(void) {
   Device& d = device();
   if (d.handle == 0) return;
-  for (auto& b : d.buffers)
-    if (b) release(*b);
+  SDL_CloseAudioDevice(d.id);
+  d.id = 0;
   d.buffers.clear();
-  Mix_AllocateChannels(0);
-  Mix_CloseAudio();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
   unhush_alsa(d);
   d.handle = 0;
@@ -266,13 +268,15 @@ int32_t dsCreateResDSB(int32_t device_handle, const char* name, int32_t flags) {
 }
 
 void dsStop(int32_t buffer) {
-  if (Buffer* b = find(buffer)) Mix_HaltChannel(b->channel);
+  if (Buffer* b = find(buffer)) {
+    Locked lock;
+    b->voice.playing = false;
+  }
 }
 
 void dsFree(int32_t buffer) {
-  Buffer* b = find(buffer);
-  if (!b) return;
-  release(*b);
+  if (!find(buffer)) return;
+  Locked lock;
   device().buffers[static_cast<size_t>(buffer - 1)].reset();
 }
 
@@ -319,6 +323,19 @@ void dsSetPan(int32_t buffer, int32_t pan) {
 
 void dsSetFrequency(int32_t buffer, int32_t frequency) {
   if (Buffer* b = find(buffer)) set_frequency(*b, frequency);
+}
+
+int32_t dsGetStatus(int32_t buffer) {
+  Buffer* b = find(buffer);
+  if (!b) return 0;
+  Locked lock;
+  if (!b->voice.playing) return 0;
+  return DS_STATUS_PLAYING | (b->voice.looping ? DS_STATUS_LOOPING : 0);
+}
+
+int32_t dsGetVolume(int32_t buffer) {
+  Buffer* b = find(buffer);
+  return b ? b->volume : VOLUME_MIN;
 }
 
 }  // extern "C"

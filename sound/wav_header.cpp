@@ -6,7 +6,8 @@ namespace zv {
 
 namespace {
 
-constexpr std::size_t RIFF_HEADER = 12, CHUNK_HEADER = 8, FMT_MIN = 16;
+constexpr std::size_t RIFF_HEADER = 12, CHUNK_HEADER = 8, FMT_MIN = 16, FMT_EXTENSIBLE = 40;
+constexpr int FORMAT_EXTENSIBLE = 0xFFFE;
 
 std::uint32_t le32(const std::uint8_t* p) {
   return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
@@ -32,6 +33,8 @@ bool read_wav_layout(const std::uint8_t* bytes, std::size_t size, WavLayout& out
       w.channels = le16(chunk + 10);
       w.rate = static_cast<int>(le32(chunk + 12) & 0x7fffffff);
       w.bits = le16(chunk + 22);
+      // WAVE_FORMAT_EXTENSIBLE names the real format in its sub-format.
+      if (w.format == FORMAT_EXTENSIBLE && len >= FMT_EXTENSIBLE) w.format = le16(chunk + 32);
       have_fmt = w.channels > 0 && w.bits > 0;
     } else if (std::memcmp(chunk, "data", 4) == 0) {
       if (!have_fmt || len > room) return false;

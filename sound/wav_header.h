@@ -6,8 +6,10 @@
 
 namespace zv {
 
+inline constexpr int WAV_PCM = 1, WAV_FLOAT = 3;
+
 struct WavLayout {
-  int format = 0;  // 1 = integer PCM
+  int format = 0;  // WAV_PCM or WAV_FLOAT (also when given as an extensible format)
   int channels = 0;
   int rate = 0;  // frames per second
   int bits = 0;  // per sample

@@ -54,8 +54,6 @@ int script(int argc, char** argv, const std::string& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // The sound library would otherwise swallow Ctrl+C and SIGTERM.
-  if (qEnvironmentVariableIsEmpty("SDL_NO_SIGNAL_HANDLERS")) qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
   std::vector<std::string> args(argv + 1, argv + argc);
   const auto o = zv::shell::parse_options(args);
   switch (o.mode) {

@@ -1,10 +1,12 @@
-// The real sound library on SDL's dummy driver (no sound card needed).
+// The real sound library on its dummy driver (no sound card needed).
 #include <dlfcn.h>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <thread>
 #include <vector>
 
@@ -241,6 +243,29 @@ TEST_F(LibraryTest, MissingAudioDeviceGivesZero) {
   lib.call_all_with_zero();
   setenv("SDL_AUDIODRIVER", "dummy", 1);
   EXPECT_NE(lib.initialize(0), 0);
+}
+
+// ALSA's own null device stands in for a sound card: the ALSA path opens,
+// plays to the end and closes; a list of drivers is tried in order.
+TEST_F(LibraryTest, PlaysThroughAlsaAndFallsBackAlongTheList) {
+  const fs::path conf = fs::temp_directory_path() / ("zv_alsa_" + std::to_string(getpid()) + ".conf");
+  std::ofstream(conf) << "pcm.!default { type null }\n";
+  setenv("ALSA_CONFIG_PATH", conf.c_str(), 1);
+  setenv("SDL_AUDIODRIVER", "alsa", 1);
+  int32_t dev = lib.initialize(0);
+  ASSERT_NE(dev, 0);
+  int32_t knock = make(dev, synth::knock(), 3);
+  lib.play(knock);
+  EXPECT_TRUE(wait_until_silent(knock));
+  lib.terminate();
+
+  setenv("ALSA_CONFIG_PATH", "/nonexistent/alsa.conf", 1);
+  EXPECT_EQ(lib.initialize(0), 0);
+  setenv("SDL_AUDIODRIVER", "alsa,dummy", 1);
+  EXPECT_NE(lib.initialize(0), 0);
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  unsetenv("ALSA_CONFIG_PATH");
+  fs::remove(conf);
 }
 
 // Module1 with the real library and the generated files, as the game starts.

@@ -25,10 +25,12 @@ asan-test: deps
 	cmake --build build-asan -j $(JOBS) --target core_tests
 	cd build-asan && ctest --output-on-failure -j $(JOBS)
 
+# The core's benchmarks, then the game's start-up against a minimal Qt program.
 bench: deps
-	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DZORVANE_BENCH=ON -DZORVANE_CORE_ONLY=ON >/dev/null
-	cmake --build build-bench -j $(JOBS) --target zorvane_bench
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DZORVANE_BENCH=ON -DZORVANE_CORE_ONLY=OFF >/dev/null
+	cmake --build build-bench -j $(JOBS) --target zorvane_bench zorvane_startup_bench
 	./build-bench/bench/zorvane_bench
+	./build-bench/bench/startup/zorvane_startup_bench build-bench/play/qt/zorvane build-bench/bench/startup/zorvane_minimal_qt
 
 # Builds the fuzz targets with clang; FUZZ_SECONDS=60 also runs each that long
 # (the record reader starts from the sample records).

@@ -478,18 +478,28 @@ QImage render_picture(int code, int width_px, int height_px) {
 // The letters are made here, once per picture whatever its sizes.
 std::vector<QImage> render_pictures(const std::vector<PictureRequest>& wanted) {
   std::vector<QImage> out(wanted.size());
-  std::map<int, Lettering> letters;
-  for (const PictureRequest& r : wanted)
-    if (!letters.count(r.code)) letters.emplace(r.code, lettering_of(r.code));
+  // Each picture's letters go to one thread only: a painter path measures
+  // itself lazily, and two threads measuring one shared path would race.
+  struct Share {
+    Lettering letters;
+    int task;
+  };
   QThreadPool* pool = QThreadPool::globalInstance();
-  const int tasks = std::min(std::max(pool->maxThreadCount(), 1), static_cast<int>(wanted.size()));
-  auto render_share = [&wanted, &out, &letters, tasks](int first) {
-    for (std::size_t i = static_cast<std::size_t>(first); i < wanted.size(); i += tasks) {
+  const int threads = std::max(pool->maxThreadCount(), 1);
+  std::map<int, Share> shares;
+  for (const PictureRequest& r : wanted)
+    if (!shares.count(r.code)) {
+      const int task = static_cast<int>(shares.size()) % threads;
+      shares.emplace(r.code, Share{lettering_of(r.code), task});
+    }
+  const int tasks = std::min(threads, static_cast<int>(shares.size()));
+  auto render_share = [&wanted, &out, &shares](int task) {
+    for (std::size_t i = 0; i < wanted.size(); ++i) {
       const PictureRequest& r = wanted[i];
-      out[i] = render_lettered(r.code, r.width_px, r.height_px, letters.at(r.code));
+      const Share& s = shares.at(r.code);
+      if (s.task == task) out[i] = render_lettered(r.code, r.width_px, r.height_px, s.letters);
     }
   };
-  if (tasks == 0) return out;
   if (pool->contains(QThread::currentThread())) {
     for (int t = 0; t < tasks; ++t) render_share(t);
     return out;

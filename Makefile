@@ -31,10 +31,12 @@ asan-test: deps
 	cd build-asan && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 \
 	  ctest --output-on-failure -j $(JOBS) -R '^(core_tests|script\.)'
 
+# The core's benchmarks, then the game's start-up against a minimal Qt program.
 bench: deps
-	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DZORVANE_BENCH=ON -DZORVANE_CORE_ONLY=ON $(CMAKE_FLAGS) >/dev/null
-	cmake --build build-bench -j $(JOBS) --target zorvane_bench
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DZORVANE_BENCH=ON -DZORVANE_CORE_ONLY=OFF $(CMAKE_FLAGS) >/dev/null
+	cmake --build build-bench -j $(JOBS) --target zorvane_bench zorvane_startup_bench
 	./build-bench/bench/zorvane_bench
+	./build-bench/bench/startup/zorvane_startup_bench build-bench/play/qt/zorvane build-bench/bench/startup/zorvane_minimal_qt
 
 # Builds the fuzz targets with clang; FUZZ_SECONDS=60 also runs each that long
 # (the record reader starts from the sample records).

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, only those that are missing.
 set -euo pipefail
 want=(build-essential cmake pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
-      qt6-base-dev qt6-qpa-plugins libsdl2-mixer-dev fonts-ipafont-gothic "$@")
+      qt6-base-dev qt6-qpa-plugins libasound2-dev fonts-ipafont-gothic "$@")
 missing=()
 for p in "${want[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -23,6 +23,8 @@ extern "C" {
 
 #define DS_FLAG_STATIC 1
 #define DS_FLAG_RESTART 2
+#define DS_STATUS_PLAYING 1
+#define DS_STATUS_LOOPING 4
 
 // Opens the audio device; returns the device handle, 0 when there is no device.
 DS_API int32_t dsInitialize(int32_t window);
@@ -42,6 +44,10 @@ DS_API void dsPlayLoopingEx(int32_t buffer, int32_t volume, int32_t pan, int32_t
 DS_API void dsSetVolume(int32_t buffer, int32_t volume);
 DS_API void dsSetPan(int32_t buffer, int32_t pan);
 DS_API void dsSetFrequency(int32_t buffer, int32_t frequency);
+// DS_STATUS_PLAYING, with DS_STATUS_LOOPING when it loops; 0 when silent.
+DS_API int32_t dsGetStatus(int32_t buffer);
+// The volume last set, clamped; -10000 for no buffer.
+DS_API int32_t dsGetVolume(int32_t buffer);
 
 #ifdef __cplusplus
 }

@@ -1,13 +1,11 @@
 #include "sound/module1.h"
 
 #include <dlfcn.h>
-#include <unistd.h>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <system_error>
+
+#include "sound/whole_file.h"
 
 namespace zv {
 
@@ -27,7 +25,7 @@ constexpr std::array<SoundId, SOUND_COUNT> FREE_ORDER = {
 constexpr std::int32_t EFFECT_FLAGS = 3, MUSIC_FLAGS = 1;
 
 // A WAV file larger than this is not a sound of ours.
-constexpr long MAX_SOUND_BYTES = 256L * 1024 * 1024;
+constexpr std::size_t MAX_SOUND_BYTES = 256u * 1024 * 1024;
 
 std::string executable_dir() {
   std::error_code ec;
@@ -45,33 +43,6 @@ std::string find_file(std::string_view name, const std::vector<std::string>& dir
     if (fs::is_regular_file(p, ec)) return p.string();
   }
   return {};
-}
-
-struct ReadResult {
-  std::vector<unsigned char> bytes;
-  std::string error;  // empty when read
-};
-
-ReadResult read_whole_file(const std::string& path) {
-  ReadResult r;
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) {
-    r.error = std::strerror(errno);
-    return r;
-  }
-  long size = -1;
-  if (std::fseek(f, 0, SEEK_END) == 0) size = std::ftell(f);
-  if (size < 0 || std::fseek(f, 0, SEEK_SET) != 0) {
-    r.error = std::strerror(errno ? errno : EIO);
-  } else if (size > MAX_SOUND_BYTES) {
-    r.error = "ファイルが大きすぎます";
-  } else {
-    r.bytes.resize(static_cast<size_t>(size));
-    if (size > 0 && std::fread(r.bytes.data(), 1, r.bytes.size(), f) != r.bytes.size())
-      r.error = std::ferror(f) ? std::strerror(errno ? errno : EIO) : "ファイルが途中で終わっています";
-  }
-  std::fclose(f);
-  return r;
 }
 
 }  // namespace
@@ -161,13 +132,13 @@ std::int32_t Module1::create_buffer(Dialogs& dialogs, SoundId id, std::int32_t f
   std::string_view name = sound_file_name(id);
   std::string path = find_file(name, places_.data_dirs);
   if (path.empty()) return 0;
-  ReadResult r = read_whole_file(path);
-  if (!r.error.empty()) {
-    dialogs.show(std::string(name) + ": " + r.error, SOUND_BOX_TITLE, Buttons::Ok);
+  const WholeFile file(path, MAX_SOUND_BYTES);
+  if (!file.error().empty()) {
+    dialogs.show(std::string(name) + ": " + file.error(), SOUND_BOX_TITLE, Buttons::Ok);
     return 0;
   }
-  std::int32_t h = api_.create(device_, r.bytes.data(), static_cast<std::int32_t>(r.bytes.size()),
-                               flags);
+  std::int32_t h =
+      api_.create(device_, file.data(), static_cast<std::int32_t>(file.size()), flags);
   if (h == 0)
     dialogs.show(std::string(name) + ": 音声ファイルとして読めません。", SOUND_BOX_TITLE,
                  Buttons::Ok);

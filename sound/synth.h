@@ -4,9 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "sound/pcm_format.h"
+
 namespace zv::synth {
 
-inline constexpr int RATE = 22050;  // samples per second, mono, 16-bit
+inline constexpr int RATE = SOUND_RATE;  // mono, 16-bit
 
 using Samples = std::vector<std::int16_t>;
 

@@ -182,9 +182,46 @@ void BoardView::paint_surround(QPainter& p) {
     }
 }
 
+namespace {
+
+std::uint64_t picture_key(int code, int w, int h) {
+  return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(code)) << 40) ^
+         (static_cast<std::uint64_t>(w) << 20) ^ static_cast<std::uint64_t>(h);
+}
+
+}  // namespace
+
+// Both corners are rounded, so neighbouring cells meet without seams.
+QRect BoardView::device_area(const PaintOp& op) const {
+  const double s = device_scale_;
+  const double ox = device_origin_.x(), oy = device_origin_.y();  // whole pixels
+  auto dev_x = [s, ox](double t) { return static_cast<int>(std::lround(t * s + ox)); };
+  auto dev_y = [s, oy](double t) { return static_cast<int>(std::lround(t * s + oy)); };
+  return QRect(QPoint(dev_x(op.area.x1), dev_y(op.area.y1)),
+               QPoint(dev_x(op.area.x2), dev_y(op.area.y2)))
+      .adjusted(0, 0, -1, -1);
+}
+
+// The pictures the pending ops need and the cache lacks, rendered together.
+void BoardView::render_new_pictures() {
+  std::vector<PictureRequest> wanted;
+  std::vector<std::uint64_t> keys;
+  for (std::size_t i = painted_; i < list_.size(); ++i) {
+    if (!list_.alive(i) || list_.at(i).kind != PaintOp::Picture) continue;
+    const PaintOp& op = list_.at(i);
+    const QRect r = device_area(op);
+    if (r.isEmpty() || !r.intersects(surface_.rect())) continue;
+    const std::uint64_t key = picture_key(op.code, r.width(), r.height());
+    if (pictures_.count(key) || std::find(keys.begin(), keys.end(), key) != keys.end()) continue;
+    keys.push_back(key);
+    wanted.push_back({op.code, r.width(), r.height()});
+  }
+  std::vector<QImage> images = render_pictures(wanted);
+  for (std::size_t k = 0; k < keys.size(); ++k) pictures_.emplace(keys[k], std::move(images[k]));
+}
+
 const QImage& BoardView::picture_image(int code, int w, int h) {
-  const std::uint64_t key = (static_cast<std::uint64_t>(static_cast<std::uint32_t>(code)) << 40) ^
-                            (static_cast<std::uint64_t>(w) << 20) ^ static_cast<std::uint64_t>(h);
+  const std::uint64_t key = picture_key(code, w, h);
   auto it = pictures_.find(key);
   if (it == pictures_.end()) it = pictures_.emplace(key, render_picture(code, w, h)).first;
   return it->second;
@@ -197,13 +234,9 @@ void BoardView::paint_op(QPainter& p, const PaintOp& op) {
   auto dev_y = [s, oy](double t) { return static_cast<int>(std::lround(t * s + oy)); };
   switch (op.kind) {
     case PaintOp::Picture: {
-      // Both corners are rounded, so neighbouring cells meet without seams.
-      const int x1 = dev_x(op.area.x1), y1 = dev_y(op.area.y1), x2 = dev_x(op.area.x2),
-                y2 = dev_y(op.area.y2);
-      if (x2 <= 0 || y2 <= 0 || x1 >= surface_.width() || y1 >= surface_.height() || x2 <= x1 ||
-          y2 <= y1)
-        return;
-      p.drawImage(QPoint(x1, y1), picture_image(op.code, x2 - x1, y2 - y1));
+      const QRect r = device_area(op);
+      if (r.isEmpty() || !r.intersects(surface_.rect())) return;
+      p.drawImage(r.topLeft(), picture_image(op.code, r.width(), r.height()));
       return;
     }
     case PaintOp::Box: {
@@ -243,6 +276,7 @@ void BoardView::paint_op(QPainter& p, const PaintOp& op) {
 void BoardView::flush() {
   ensure_surface();
   if (painted_ < list_.size()) {
+    render_new_pictures();
     QPainter p(&surface_);
     p.setRenderHint(QPainter::TextAntialiasing);
     for (std::size_t i = painted_; i < list_.size(); ++i)

@@ -54,6 +54,8 @@ class BoardView final : public QWidget, public Canvas {
   void ensure_surface();
   void paint_surround(QPainter& p);
   void paint_op(QPainter& p, const PaintOp& op);
+  QRect device_area(const PaintOp& op) const;
+  void render_new_pictures();
   const QImage& picture_image(int code, int w, int h);
   TwipRect text_bounds(std::string_view text, double size, bool bold, double x, double y);
 

@@ -40,7 +40,6 @@ Form1::Form1(const Setup& setup, QWidget* parent)
   view_->setObjectName("Canvas");
   setCentralWidget(view_);
   view_->setFocus();
-  panel_ = new FilePanel(view_);
 
   game_->io = Ports{view_, sound_, setup.dialogs, setup.clock, setup.random};
 
@@ -48,15 +47,6 @@ Form1::Form1(const Setup& setup, QWidget* parent)
 
   view_->on_mouse_down = [this](int b, int s, double x, double y) { mouse_down(b, s, x, y); };
   view_->on_resized = [this] { place_panel(); };
-  panel_->on_text = [this](int i, const std::string& t) {
-    std::string* texts[5] = {nullptr, &game_->st.Text1, &game_->st.Text2, &game_->st.Text3,
-                             &game_->st.Text4};
-    *texts[i] = t;
-  };
-  panel_->on_drive = [this](const std::string& r) { choose_drive(r); };
-  panel_->on_folder = [this](const std::string& p) { choose_folder(p); };
-  panel_->on_file = [this](const std::string& n) { choose_file(n); };
-  panel_->on_return = [this] { press_return(); };
 
   if (setup.run_timer) {
     timer1_ = new QTimer(this);
@@ -68,6 +58,25 @@ Form1::Form1(const Setup& setup, QWidget* parent)
 }
 
 Form1::~Form1() = default;
+
+// The panel is made when it is first shown (or asked for): most sessions
+// never open it, and its widgets cost start-up time and memory.
+FilePanel* Form1::file_panel() {
+  if (panel_) return panel_;
+  panel_ = new FilePanel(view_);
+  panel_->on_text = [this](int i, const std::string& t) {
+    std::string* texts[5] = {nullptr, &game_->st.Text1, &game_->st.Text2, &game_->st.Text3,
+                             &game_->st.Text4};
+    *texts[i] = t;
+  };
+  panel_->on_drive = [this](const std::string& r) { choose_drive(r); };
+  panel_->on_folder = [this](const std::string& p) { choose_folder(p); };
+  panel_->on_file = [this](const std::string& n) { choose_file(n); };
+  panel_->on_return = [this] { press_return(); };
+  panel_->sync(game_->st, false);
+  place_panel();
+  return panel_;
+}
 
 void Form1::build_menus() {
   for (const MenuEntry& e : menu_tree()) {
@@ -270,11 +279,15 @@ void Form1::sync() {
   const auto& st = game_->st;
   for (const MenuEntry& e : menu_tree())
     if (e.check >= 0) actions_.at(e.name)->setChecked(st.checked[e.check]);
-  panel_->sync(st, false);
+  const bool wanted =
+      st.drive1_visible || st.dir1_visible || st.file1_visible || st.text_visible;
+  if (!panel_ && !wanted) return;
+  file_panel()->sync(st, false);
   place_panel();
 }
 
 void Form1::place_panel() {
+  if (!panel_) return;
   const QRectF r =
       view_->to_widget(QRectF(QPointF(PANEL_X1, PANEL_Y1), QPointF(PANEL_X2, PANEL_Y2)));
   panel_->setGeometry(r.toAlignedRect());

@@ -34,7 +34,7 @@ class Form1 final : public QMainWindow {
 
   Game& game() { return *game_; }
   BoardView* board_view() const { return view_; }
-  FilePanel* file_panel() const { return panel_; }
+  FilePanel* file_panel();  // made on first use
   QAction* action(std::string_view name) const;  // any menu entry (a submenu's own action too)
   QMenu* submenu(std::string_view name) const;
 
@@ -71,7 +71,7 @@ class Form1 final : public QMainWindow {
   std::unique_ptr<Game> game_;
   SoundSystem* sound_;
   BoardView* view_;
-  FilePanel* panel_;
+  FilePanel* panel_ = nullptr;
   QTimer* timer1_ = nullptr;
   std::unordered_map<std::string, QAction*> actions_;
   std::unordered_map<std::string, QMenu*> menus_;

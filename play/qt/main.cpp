@@ -6,6 +6,8 @@
 #include <iostream>
 #include <random>
 
+#include "play/qt/board_view.h"
+#include "play/qt/first_frame.h"
 #include "play/qt/form1.h"
 #include "play/qt/held_dialogs.h"
 #include "play/qt/options.h"
@@ -26,6 +28,7 @@ int play(int argc, char** argv) {
   auto sound = zv::shell::make_sound_system();
   zv::shell::Form1 form({&boxes, &clock, &random, sound.get(), true});
   dialogs.set_parent(&form);
+  zv::shell::FirstFrameProbe::attach_if_asked(form.board_view());
   if (!zv::shell::open_main_window(form, boxes)) return 0;
   return app.exec();
 }
@@ -51,8 +54,6 @@ int script(int argc, char** argv, const std::string& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // The sound library would otherwise swallow Ctrl+C and SIGTERM.
-  if (qEnvironmentVariableIsEmpty("SDL_NO_SIGNAL_HANDLERS")) qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
   std::vector<std::string> args(argv + 1, argv + argc);
   const auto o = zv::shell::parse_options(args);
   switch (o.mode) {

@@ -5,11 +5,15 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QSemaphore>
+#include <QThread>
+#include <QThreadPool>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <map>
 
 #include "model/constants.h"
 #include "play/qt/background_tiles.h"
@@ -59,14 +63,24 @@ QFont path_font(double pixel_size, bool bold = true) {
   return f;
 }
 
-// Text as an outline centred on (cx, cy): exact at any scale.
-QPainterPath centred_text(const QString& text, const QFont& font, double cx, double cy) {
+// Text as an outline: exact at any scale.
+QPainterPath text_path(const QString& text, const QFont& font) {
   QPainterPath path;
   path.addText(0, 0, font, text);
+  return path;
+}
+
+QPainterPath centred(QPainterPath path, double cx, double cy) {
   const QRectF b = path.boundingRect();
   path.translate(cx - b.center().x(), cy - b.center().y());
   return path;
 }
+
+// The letters of a picture as outlines, made where the fonts are; painting
+// them needs no font, so any thread can paint the picture.
+struct Lettering {
+  std::vector<QPainterPath> parts;  // in the order the picture paints them
+};
 
 // ---- Board squares -------------------------------------------------------
 
@@ -90,7 +104,7 @@ void paint_wood(QPainter& p) {
   }
 }
 
-void paint_piece(QPainter& p, int code) {
+void paint_piece(QPainter& p, int code, const Lettering& letters) {
   const Face* f = face_of(code);
   paint_wood(p);
   if (!f) return;
@@ -122,16 +136,14 @@ void paint_piece(QPainter& p, int code) {
   p.setPen(QPen(QColor(0x6E, 0x4A, 0x1C), 11, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.drawPath(body);
 
-  const QString text = QString::fromUtf8(code > 0 ? f->upper_text : f->text);
   const QColor ink = f->promoted ? QColor(0xC4, 0x10, 0x10) : QColor(0x1A, 0x12, 0x0C);
   p.setPen(Qt::NoPen);
   p.setBrush(ink);
-  if (text.size() == 1) {
-    p.drawPath(centred_text(text, path_font(270 * s), cx, cy + 40 * s));
-  } else {
-    const QFont small = path_font(185 * s);
-    p.drawPath(centred_text(text.left(1), small, cx, cy - 50 * s));
-    p.drawPath(centred_text(text.mid(1, 1), small, cx, cy + 140 * s));
+  if (letters.parts.size() == 1) {
+    p.drawPath(centred(letters.parts[0], cx, cy + 40 * s));
+  } else if (letters.parts.size() == 2) {
+    p.drawPath(centred(letters.parts[0], cx, cy - 50 * s));
+    p.drawPath(centred(letters.parts[1], cx, cy + 140 * s));
   }
   p.restore();
 }
@@ -194,7 +206,7 @@ void paint_warp(QPainter& p, int code) {
 
 // ---- Title --------------------------------------------------------------------
 
-void paint_title(QPainter& p) {
+void paint_title(QPainter& p, const Lettering& letters) {
   // One row high: the handicap line is drawn in the row below it.
   const QRectF all(0, 0, TITLE_W, TITLE_H);
   QLinearGradient bg(0, 0, 0, TITLE_H);
@@ -220,14 +232,10 @@ void paint_title(QPainter& p) {
     p.drawEllipse(QPointF(px[i], py[i]), PORTAL, PORTAL);
   }
 
-  QFont big;
-  big.setFamilies({"DejaVu Serif", board_font_family()});
-  big.setPixelSize(400);
-  big.setBold(true);
+  if (letters.parts.size() != 2) return;
   // Fitted into its place whatever the font's widths.
   constexpr double WORD_X = 1560, WORD_Y = 220, WORD_W = 1700, WORD_H = 280;
-  QPainterPath word;
-  word.addText(0, 0, big, "Zorvane");
+  QPainterPath word = letters.parts[0];
   const QRectF wb = word.boundingRect();
   const double fit = std::min(WORD_W / wb.width(), WORD_H / wb.height());
   word = QTransform()
@@ -248,7 +256,57 @@ void paint_title(QPainter& p) {
 
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0xE8, 0xE0, 0xFF));
-  p.drawPath(centred_text(QString::fromUtf8("ワープ将棋"), path_font(150), WORD_X, 468));
+  p.drawPath(centred(letters.parts[1], WORD_X, 468));
+}
+
+Lettering lettering_of(int code) {
+  Lettering l;
+  if (code == PIC_ZORVANE) {
+    QFont big;
+    big.setFamilies({"DejaVu Serif", board_font_family()});
+    big.setPixelSize(400);
+    big.setBold(true);
+    l.parts = {text_path("Zorvane", big), text_path(QString::fromUtf8("ワープ将棋"), path_font(150))};
+  } else if (const Face* f = face_of(code); f && !picture_size(code).isEmpty()) {
+    const QString text = QString::fromUtf8(code > 0 ? f->upper_text : f->text);
+    if (text.size() == 1) {
+      l.parts = {text_path(text, path_font(270 * f->scale))};
+    } else {
+      const QFont small = path_font(185 * f->scale);
+      l.parts = {text_path(text.left(1), small), text_path(text.mid(1, 1), small)};
+    }
+  }
+  return l;
+}
+
+void paint_lettered(QPainter& p, int code, const QRectF& target, const Lettering& letters) {
+  const QSizeF natural = picture_size(code);
+  if (natural.isEmpty()) return;
+  p.save();
+  p.translate(target.topLeft());
+  p.scale(target.width() / natural.width(), target.height() / natural.height());
+  p.setClipRect(QRectF(QPointF(0, 0), natural));
+  if (code == PIC_KARA)
+    paint_wood(p);
+  else if (code == PIC_ZORVANE)
+    paint_title(p, letters);
+  else if (is_warp(code))
+    paint_warp(p, code);
+  else if (is_background(code))
+    paint_background_tile(p, code);
+  else
+    paint_piece(p, code, letters);
+  p.restore();
+}
+
+QImage render_lettered(int code, int width_px, int height_px, const Lettering& letters) {
+  QImage img(std::max(1, width_px), std::max(1, height_px), QImage::Format_ARGB32_Premultiplied);
+  img.fill(Qt::transparent);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  paint_lettered(p, code, QRectF(0, 0, img.width(), img.height()), letters);
+  return img;
 }
 
 }  // namespace
@@ -279,33 +337,54 @@ QSizeF picture_size(int code) {
 }
 
 void paint_picture(QPainter& p, int code, const QRectF& target) {
-  const QSizeF natural = picture_size(code);
-  if (natural.isEmpty()) return;
-  p.save();
-  p.translate(target.topLeft());
-  p.scale(target.width() / natural.width(), target.height() / natural.height());
-  p.setClipRect(QRectF(QPointF(0, 0), natural));
-  if (code == PIC_KARA)
-    paint_wood(p);
-  else if (code == PIC_ZORVANE)
-    paint_title(p);
-  else if (is_warp(code))
-    paint_warp(p, code);
-  else if (is_background(code))
-    paint_background_tile(p, code);
-  else
-    paint_piece(p, code);
-  p.restore();
+  paint_lettered(p, code, target, lettering_of(code));
 }
 
 QImage render_picture(int code, int width_px, int height_px) {
-  QImage img(std::max(1, width_px), std::max(1, height_px), QImage::Format_ARGB32_Premultiplied);
-  img.fill(Qt::transparent);
-  QPainter p(&img);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setRenderHint(QPainter::SmoothPixmapTransform);
-  paint_picture(p, code, QRectF(0, 0, img.width(), img.height()));
-  return img;
+  return render_lettered(code, width_px, height_px, lettering_of(code));
+}
+
+// Qt's raster engine hands every larger fill to its thread pool in slices and
+// waits for them: for pictures this small that costs more than the painting,
+// twice over on a busy machine. A picture painted inside the pool is painted
+// by its own thread alone, and the pictures of one batch share the threads.
+// The letters are made here, once per picture whatever its sizes.
+std::vector<QImage> render_pictures(const std::vector<PictureRequest>& wanted) {
+  std::vector<QImage> out(wanted.size());
+  // Each picture's letters go to one thread only: a painter path measures
+  // itself lazily, and two threads measuring one shared path would race.
+  struct Share {
+    Lettering letters;
+    int task;
+  };
+  QThreadPool* pool = QThreadPool::globalInstance();
+  const int threads = std::max(pool->maxThreadCount(), 1);
+  std::map<int, Share> shares;
+  for (const PictureRequest& r : wanted)
+    if (!shares.count(r.code)) {
+      const int task = static_cast<int>(shares.size()) % threads;
+      shares.emplace(r.code, Share{lettering_of(r.code), task});
+    }
+  const int tasks = std::min(threads, static_cast<int>(shares.size()));
+  auto render_share = [&wanted, &out, &shares](int task) {
+    for (std::size_t i = 0; i < wanted.size(); ++i) {
+      const PictureRequest& r = wanted[i];
+      const Share& s = shares.at(r.code);
+      if (s.task == task) out[i] = render_lettered(r.code, r.width_px, r.height_px, s.letters);
+    }
+  };
+  if (pool->contains(QThread::currentThread())) {
+    for (int t = 0; t < tasks; ++t) render_share(t);
+    return out;
+  }
+  QSemaphore done;
+  for (int t = 0; t < tasks; ++t)
+    pool->start([&render_share, &done, t] {
+      render_share(t);
+      done.release();
+    });
+  done.acquire(tasks);
+  return out;
 }
 
 }  // namespace zv::shell

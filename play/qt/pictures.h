@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QRectF>
 #include <QSizeF>
+#include <vector>
 
 class QPainter;
 
@@ -21,6 +22,14 @@ QImage render_picture(int code, int width_px, int height_px);
 
 // One of the five background tiles.
 bool is_background(int code);
+
+struct PictureRequest {
+  int code;
+  int width_px, height_px;
+};
+// Several pictures rendered at once, in the order asked, each by one of Qt's
+// pool threads from start to finish.
+std::vector<QImage> render_pictures(const std::vector<PictureRequest>& wanted);
 
 // Palette colours 0..15; other numbers give black.
 QColor palette_colour(int n);

@@ -26,6 +26,7 @@ constexpr int LMR_MIN_DEPTH = 3;
 constexpr int LMR_FIRST_MOVE = 3;  // moves before this index are never reduced
 constexpr int LMR_DEEP_MOVE = 12;
 constexpr int CHECK_NODES = 1023;  // the clock is read every this many nodes + 1
+constexpr int CHECK_MATE_NODES = 31;  // a mate-search node costs a whole move list
 // A new iteration is not begun once this share of the time is spent: it
 // would most likely not finish.
 constexpr double ITERATION_START_SHARE = 0.45;
@@ -33,6 +34,8 @@ constexpr double MATE_SEARCH_SHARE = 0.15;  // of the time or node budget
 constexpr std::int64_t MATE_SEARCH_NODES_UNLIMITED = 200000;
 constexpr int MATE_SEARCH_MOVES = 3;
 constexpr int HISTORY_MAX_SCORE = 1 << 14;
+// A repetition is a draw; the searcher would rather play on than take it.
+constexpr int CONTEMPT = 60;
 
 inline int score_to_tt(int score, int ply) {
   if (score > MATE_BOUND) return score + ply;
@@ -63,7 +66,7 @@ void Searcher::set_game_history(const std::vector<std::uint64_t>& keys) { game_k
 bool Searcher::out_of_budget() {
   if (aborted_) return true;
   if (node_budget_ > 0 && nodes_ >= node_budget_) aborted_ = true;
-  if ((nodes_ & CHECK_NODES) == 0) {
+  if ((nodes_ & check_mask_) == 0) {
     if (stop_ != nullptr && stop_->load(std::memory_order_relaxed)) aborted_ = true;
     if (deadline_ > 0 && wall_seconds() >= deadline_) aborted_ = true;
   }
@@ -175,7 +178,7 @@ int Searcher::alphabeta(int depth, int alpha, int beta, int ply, bool null_ok) {
   if (out_of_budget()) return 0;
   const int us = pos_.side;
   if (king_capturable(pos_, us)) return MATE - ply;
-  if (repetition(ply)) return 0;
+  if (repetition(ply)) return pos_.side == root_side_ ? -CONTEMPT : CONTEMPT;
   if (depth <= 0) return quiesce(alpha, beta, ply, 0);
   if (ply >= MAX_PLY) return evaluate(pos_);
 
@@ -312,6 +315,7 @@ int Searcher::root_search(int depth, int alpha, int beta, Move& best_move) {
 Result Searcher::search(const Position& root, const Limits& limits, const std::atomic<bool>* stop) {
   const double started = wall_seconds();
   pos_ = root;
+  root_side_ = root.side;
   limits_ = limits;
   stop_ = stop;
   nodes_ = 0;
@@ -357,14 +361,17 @@ Result Searcher::search(const Position& root, const Limits& limits, const std::a
     else if (limits.time_ms <= 0)
       node_budget_ = MATE_SEARCH_NODES_UNLIMITED;
     if (limits.time_ms > 0) deadline_ = started + limits.time_ms * MATE_SEARCH_SHARE / 1000.0;
-    const Move mate = find_mate(MATE_SEARCH_MOVES);
+    check_mask_ = CHECK_MATE_NODES;
+    int mate_moves = 0;
+    const Move mate = find_mate(MATE_SEARCH_MOVES, &mate_moves);
+    check_mask_ = CHECK_NODES;
     node_budget_ = saved_budget;
     deadline_ = saved_deadline;
     const bool stopped = stop != nullptr && stop->load();
     aborted_ = stopped;
     if (mate != 0) {
       r.mate_found = true;
-      return finish(mate, MATE_BOUND);
+      return finish(mate, MATE - (2 * mate_moves - 1));
     }
     if (stopped) return finish(f.moves.moves[0], 0);
   }

@@ -45,6 +45,10 @@ class Searcher {
   // can see a repetition coming.
   void set_game_history(const std::vector<std::uint64_t>& keys);
   Result search(const Position& root, const Limits& limits, const std::atomic<bool>* stop = nullptr);
+  // The first move of a mate in at most max_moves moves of the side to move
+  // (every reply lets its king be taken), found within `nodes`; 0 when none.
+  // moves_out: in how many moves.
+  Move mate_search(const Position& root, int max_moves, std::int64_t nodes, int* moves_out = nullptr);
 
  private:
   struct Entry {
@@ -64,7 +68,7 @@ class Searcher {
   int root_search(int depth, int alpha, int beta, Move& best);
   bool mate_attack(int depth, int ply);
   bool mate_defend(int depth, int ply);
-  Move find_mate(int max_moves);
+  Move find_mate(int max_moves, int* moves_out);
   void order(int ply, Move tt_move);
   Move pick(int ply, int i);
   bool out_of_budget();
@@ -87,6 +91,8 @@ class Searcher {
   double deadline_ = 0, start_ = 0;
   bool aborted_ = false;
   Move mate_move_ = 0;
+  int root_side_ = UPPER;
+  std::int64_t check_mask_ = 1023;
 };
 
 // The searcher's move for the side with codes of sign side_code on the game's

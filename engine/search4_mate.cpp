@@ -85,13 +85,26 @@ bool Searcher::mate_defend(int depth, int ply) {
   return true;
 }
 
-Move Searcher::find_mate(int max_moves) {
+Move Searcher::find_mate(int max_moves, int* moves_out) {
   mate_move_ = 0;
   for (int n = 1; n <= max_moves; ++n) {
-    if (mate_attack(n, 0)) return mate_move_;
+    if (mate_attack(n, 0)) {
+      if (moves_out != nullptr) *moves_out = n;
+      return mate_move_;
+    }
     if (aborted_) break;
   }
   return 0;
+}
+
+Move Searcher::mate_search(const Position& root, int max_moves, std::int64_t nodes, int* moves_out) {
+  pos_ = root;
+  nodes_ = 0;
+  node_budget_ = nodes;
+  deadline_ = 0;
+  stop_ = nullptr;
+  aborted_ = false;
+  return find_mate(max_moves, moves_out);
 }
 
 }  // namespace zv::s4

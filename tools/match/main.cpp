@@ -1,5 +1,5 @@
 // zorvane-match --a LEVEL --b LEVEL --games N --seed S [--time-ms T] [--jobs J]
-//                [--nodes N] [--depth D] [--move-limit M]
+//                [--nodes N] [--depth D] [--move-limit M] [--first G] [--trace 1]
 // Plays N games of A against B, each pair with the colours swapped (both
 // games of a pair start from the same warp squares), one line per game and
 // the result last.
@@ -21,7 +21,8 @@ using namespace zv::match;
 
 struct Options {
   std::string a, b;
-  int games = 0, jobs = 1, move_limit = DEFAULT_MOVE_LIMIT;
+  int games = 0, jobs = 1, move_limit = DEFAULT_MOVE_LIMIT, first = 0;
+  bool trace = false;
   std::uint64_t seed = 1;
   zv::s4::Limits limits;
 };
@@ -29,8 +30,9 @@ struct Options {
 void usage() {
   std::fprintf(stderr,
                "usage: zorvane-match --a LEVEL --b LEVEL --games N --seed S [--time-ms T] "
-               "[--jobs J] [--nodes N] [--depth D] [--move-limit M]\n"
-               "LEVEL is LEVEL1 .. LEVEL4; --time-ms, --nodes and --depth limit LEVEL4.\n");
+               "[--jobs J] [--nodes N] [--depth D] [--move-limit M] [--first G] [--trace 1]\n"
+               "LEVEL is LEVEL1 .. LEVEL4; --time-ms, --nodes and --depth limit LEVEL4;\n"
+               "--first skips to game G (counted from 0); --trace 1 prints every move.\n");
 }
 
 bool parse(int argc, char** argv, Options& o) {
@@ -51,6 +53,8 @@ bool parse(int argc, char** argv, Options& o) {
     else if (k == "--nodes") o.limits.nodes = n;
     else if (k == "--depth") o.limits.depth = static_cast<int>(n);
     else if (k == "--move-limit") o.move_limit = static_cast<int>(n);
+    else if (k == "--first") o.first = static_cast<int>(n);
+    else if (k == "--trace") o.trace = n != 0;
     else return false;
   }
   return valid_level_name(o.a) && valid_level_name(o.b) && o.games > 0 && o.jobs > 0;
@@ -70,7 +74,7 @@ int main(int argc, char** argv) {
   }
   const std::string a = name_of(o.a), b = name_of(o.b);
   std::vector<GameResult> results(o.games);
-  std::atomic<int> next{0};
+  std::atomic<int> next{o.first};
   std::mutex out;
   auto worker = [&] {
     auto pa = make_player(o.a, o.limits);
@@ -79,7 +83,7 @@ int main(int argc, char** argv) {
       // Both games of a pair start from the same warp squares.
       const std::uint64_t seed = o.seed * 1000003ull + static_cast<std::uint64_t>(i / 2);
       const bool a_lower = i % 2 == 0;
-      GameResult r = play_game(*pa, *pb, seed, a_lower, o.move_limit);
+      GameResult r = play_game(*pa, *pb, seed, a_lower, o.move_limit, o.trace ? stdout : nullptr);
       const double a_ms = 1000 * median(r.a_seconds), b_ms = 1000 * median(r.b_seconds);
       std::lock_guard<std::mutex> lock(out);
       std::printf("game %d: %s (%s) vs %s: %s, %s after %d moves; median ms %s %.0f, %s %.0f%s%s\n",
@@ -99,7 +103,8 @@ int main(int argc, char** argv) {
   std::vector<double> a_times, b_times;
   std::int64_t a_nodes = 0;
   double a_total = 0;
-  for (const auto& r : results) {
+  for (int i = o.first; i < o.games; ++i) {
+    const GameResult& r = results[i];
     tally.add(r.a_score);
     a_times.insert(a_times.end(), r.a_seconds.begin(), r.a_seconds.end());
     b_times.insert(b_times.end(), r.b_seconds.begin(), r.b_seconds.end());

@@ -68,7 +68,8 @@ int apply_move(Game& g, const ComMove& m) {
   return king;
 }
 
-GameResult play_game(Player& a, Player& b, std::uint64_t seed, bool a_lower, int move_limit) {
+GameResult play_game(Player& a, Player& b, std::uint64_t seed, bool a_lower, int move_limit,
+                     std::FILE* trace) {
   QuietCanvas canvas;
   QuietSound sound;
   QuietDialogs dialogs;
@@ -101,6 +102,10 @@ GameResult play_game(Player& a, Player& b, std::uint64_t seed, bool a_lower, int
     (a_turn ? r.a_seconds : r.b_seconds).push_back(p.last_seconds);
     (a_turn ? r.a_nodes : r.b_nodes) += p.last_nodes;
     keys.push_back(key);
+    if (trace != nullptr)
+      std::fprintf(trace, "%3d %s %d,%d -> %d,%d %d (score %.0f, %.0f ms)\n", r.moves + 1,
+                   a_turn ? "A" : "B", m.sx, m.sy, m.dx, m.dy, m.result, m.score,
+                   1000 * p.last_seconds);
     if (!m.found) {
       lost(side_code, Ending::NoMove);
       return r;

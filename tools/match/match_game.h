@@ -3,6 +3,7 @@
 // a move or an illegal move (lost), a repetition or the move limit (drawn).
 #pragma once
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -25,8 +26,9 @@ struct GameResult {
 };
 
 // A plays the lower side (moving first) when a_lower, else the upper side.
+// With trace, every move is written there as it is played.
 GameResult play_game(Player& a, Player& b, std::uint64_t seed, bool a_lower,
-                     int move_limit = DEFAULT_MOVE_LIMIT);
+                     int move_limit = DEFAULT_MOVE_LIMIT, std::FILE* trace = nullptr);
 
 // Empty when the game's rules allow move m for the side of sign side_code on s,
 // else why not.

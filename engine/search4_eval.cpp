@@ -38,8 +38,8 @@ constexpr int ZONE_UNGUARDED_UNIT = 3;  // more enemy than own influence there
 constexpr int KING_SQUARE_ATTACK_UNIT = 6;
 constexpr int HAND_UNIT[HAND_SLOTS + 1] = {0, 1, 2, 2, 3, 3, 3, 4};  // enemy pieces in hand
 constexpr int HAND_UNIT_CAP = 14;
-constexpr int DANGER_SCALE_NUM = 3, DANGER_SCALE_DEN = 2;
-constexpr int DANGER_CAP = 2400;
+constexpr int DANGER_SCALE_NUM = 1, DANGER_SCALE_DEN = 2;
+constexpr int DANGER_CAP = 1500;
 constexpr int KING_GUARD_BONUS = 22;  // an own gold or silver within two squares
 constexpr int KING_GUARDS_COUNTED = 3;
 constexpr int KING_HOME_BONUS = 30;   // the king still in its own two back rows

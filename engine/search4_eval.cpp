@@ -49,6 +49,11 @@ constexpr int MOBILITY_WEIGHT = 2;     // per square a piece bears on
 constexpr int ENEMY_CAMP_WEIGHT = 3;   // extra per square held in the opponent's three rows
 constexpr int WARP_THREAT_DIV = 3;     // a piece on a warp partner: this fraction of its value
 constexpr int TEMPO = 20;
+// The side to move can save one piece that stands attacked and unguarded,
+// rarely two: the second is counted as this fraction lost, the first as a
+// smaller one (saving it costs the move).
+constexpr int SECOND_HANGING_DIV = 2;
+constexpr int FIRST_HANGING_DIV = 10;
 
 inline int home_row_distance(int side, int s) {
   return side == UPPER ? y_of(s) - 1 : BAN_SIZE - y_of(s);
@@ -130,6 +135,23 @@ int warp_threats(const Position& p, const Influence& inf, int side) {
   return best;
 }
 
+int hanging_penalty(const Position& p, const Influence& inf, int side) {
+  int first = 0, second = 0;
+  for (int s = 0; s < NSQ; ++s) {
+    const int q = p.sq[s];
+    if (!own(q, side) || kind_of(q) == OU) continue;
+    if (inf.count[1 - side][s] == 0 || inf.count[side][s] != 0) continue;
+    const int v = BOARD_VALUE[kind_of(q)];
+    if (v > first) {
+      second = first;
+      first = v;
+    } else if (v > second) {
+      second = v;
+    }
+  }
+  return first / FIRST_HANGING_DIV + second / SECOND_HANGING_DIV;
+}
+
 }  // namespace
 
 int board_value(int kind) { return BOARD_VALUE[kind]; }
@@ -170,7 +192,7 @@ int evaluate(const Position& p) {
     const SideTerms t = side_terms(p, inf, side);
     score[side] = t.material + t.king_safety + t.mobility + t.warp;
   }
-  return score[p.side] - score[1 - p.side] + TEMPO;
+  return score[p.side] - score[1 - p.side] + TEMPO - hanging_penalty(p, inf, p.side);
 }
 
 }  // namespace zv::s4

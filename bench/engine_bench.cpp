@@ -35,7 +35,7 @@ void BM_ComSearch(benchmark::State& state) {
     state.PauseTiming();
     zv::bench::set_up(q->g(), positions[i], level);
     state.ResumeTiming();
-    benchmark::DoNotOptimize(zv::com_search(q->g()));
+    benchmark::DoNotOptimize(zv::com_search(q->g().st));
     trials += static_cast<double>(q->g().st.trial_moves);
     i = (i + 1) % positions.size();
   }
@@ -57,7 +57,7 @@ void BM_ComSearchFullHand(benchmark::State& state) {
     state.PauseTiming();
     zv::bench::set_up(q->g(), p, static_cast<int>(state.range(0)));
     state.ResumeTiming();
-    benchmark::DoNotOptimize(zv::com_search(q->g()));
+    benchmark::DoNotOptimize(zv::com_search(q->g().st));
     trials += static_cast<double>(q->g().st.trial_moves);
   }
   state.counters["trial_moves/s"] = benchmark::Counter(trials, benchmark::Counter::kIsRate);
@@ -80,7 +80,7 @@ void BM_ComTurnSpread(benchmark::State& state) {
       for (int run = 0; run < 5; ++run) {
         zv::bench::set_up(q->g(), p, level);
         const auto t0 = std::chrono::steady_clock::now();
-        benchmark::DoNotOptimize(zv::com_search(q->g()));
+        benchmark::DoNotOptimize(zv::com_search(q->g().st));
         const auto t1 = std::chrono::steady_clock::now();
         best = std::min(best, std::chrono::duration<double, std::milli>(t1 - t0).count());
       }

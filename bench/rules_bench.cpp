@@ -5,7 +5,9 @@
 #include <random>
 #include <vector>
 
+#include "model/allowed_moves.h"
 #include "model/moves.h"
+#include "model/pieces.h"
 #include "model/rules.h"
 #include "model/setup.h"
 #include "support/fakes.h"
@@ -24,16 +26,11 @@ std::vector<BoardState> positions() {
   for (int n = 0; n < 400 && out.size() < 16; ++n) {
     struct M { int fx, fy, tx, ty, c; };
     std::vector<M> ms;
-    for (int x = 1; x <= 9; ++x)
-      for (int y = 1; y <= 9; ++y) {
-        const int c = s.board[x][y];
-        if (c == 0 || (c > 0) != (side > 0)) continue;
-        for (int i = 1; i <= 9; ++i)
-          for (int j = 1; j <= 9; ++j)
-            if (移動チェック(s, x, y, i, j, c) == YES && s.board[i][j] != UE_OU &&
-                s.board[i][j] != SITA_OU)
-              ms.push_back({x, y, i, j, c});
-      }
+    for_each_allowed_move(s, side > 0, [&](int fx, int fy, int i, int j, int c) {
+      if (on_board(fx, fy) && s.board[i][j] != UE_OU && s.board[i][j] != SITA_OU)
+        ms.push_back({fx, fy, i, j, c});
+      return false;
+    });
     if (ms.empty()) break;
     const M m = ms[rng() % ms.size()];
     駒移動_仮(s, m.fx, m.fy, m.tx, m.ty, m.c);

@@ -3,7 +3,7 @@
 // influence survey as they stand; none leaves a change behind.
 #pragma once
 #include "engine/survey.h"
-#include "model/game.h"
+#include "model/state.h"
 
 namespace zv {
 
@@ -45,13 +45,9 @@ struct PromotionChoice {
 };
 PromotionChoice choose_promotion(int piece, int promoted, double plain_score, double promoted_score);
 
-// The search part of the computer's turn: tries every allowed move and drop on
-// the board and returns the first one with the highest score. The position is
-// the same afterwards; the survey maps describe the last trial.
 // What the turn does before trying moves: the board snapshot, the human king's
 // flight count, the survey, bishop-drop squares, pins, the hand size at the
 // start and the "before" copies of the maps.
 void prepare_search(GameState& s);
-ComMove com_search(Game& g);
 
 }  // namespace zv

@@ -2,12 +2,13 @@
 // survey and its walkers only; everything here is inline so that the survey
 // stays one tight pass over the board.
 #pragma once
-#include "engine/maps.h"
+#include "model/maps.h"
+#include "model/pieces.h"
 #include "model/state.h"
 
 namespace zv::survey {
 
-inline bool on_board(int x, int y) { return x >= 1 && x <= BAN_SIZE && y >= 1 && y <= BAN_SIZE; }
+using zv::on_board;
 
 // Rule H, a human piece of recorded code c on (X, Y) bearing on T = (tx, ty),
 // without the check mark. Returns what stands on T.

@@ -2,28 +2,10 @@
 
 #include <cstdlib>
 
-#include "play/play.h"
-#include "view/draw.h"
+#include "model/pieces.h"
 
 namespace zv {
 
-namespace {
-
-// Hand slot of a captured piece: promoted pieces return to their plain slot.
-int slot_of(int code) {
-  switch (std::abs(code)) {
-    case UE_HU: case UE_TO: return SLOT_HU;
-    case UE_KYOU: case UE_NARIKYOU: return SLOT_KYOU;
-    case UE_KEI: case UE_NARIKEI: return SLOT_KEI;
-    case UE_GIN: case UE_NARIGIN: return SLOT_GIN;
-    case UE_KIN: case UE_NARIKIN: return SLOT_KIN;
-    case UE_KAKU: case UE_UMA: return SLOT_KAKU;
-    case UE_SYA: case UE_RYU: return SLOT_SYA;
-    default: return 0;
-  }
-}
-
-// Takes the moving piece off its origin: a hand slot or a board square.
 void leave_origin(BoardState& s, int 元X, int 元Y) {
   if (元X == COM_HAND_X) {
     s.com_hand[元Y] -= 1;
@@ -33,8 +15,6 @@ void leave_origin(BoardState& s, int 元X, int 元Y) {
     s.board[元X][元Y] = EMPTY;
   }
 }
-
-}  // namespace
 
 bool warp_partner(const BoardState& s, int x, int y, int& px, int& py) {
   const int k = s.warp_map[x][y];
@@ -57,44 +37,12 @@ void 駒取得(BoardState& s, int 取得駒) {
     s.winner = s.com_side;
     return;
   }
-  const int slot = slot_of(取得駒);
+  const int slot = hand_slot_of(取得駒);
   if (slot == 0) return;
   if (取得駒 > 0)
     s.man_hand[slot] += 1;
   else
     s.com_hand[slot] += 1;
-}
-
-void 駒移動(Game& g, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒) {
-  auto& s = g.st;
-  const int c = s.board[移動先X][移動先Y];
-  // A captured king decides the game but never enters a hand, so it is not counted.
-  if (c <= SITA_MAX) {
-    if (c != SITA_OU) s.com_hand_total += 1;
-    駒取得(s, c);
-    描画_敵持盤(g);
-  } else if (c >= UE_MIN) {
-    if (c != UE_OU) s.man_hand_total += 1;
-    駒取得(s, c);
-    描画_自持盤(g);
-  }
-  描画_絵(g, PIC_KARA, 移動元X, 移動元Y);
-  描画_桝輪郭(g, COL_BOARD, 移動元X, 移動元Y);
-  s.board[移動先X][移動先Y] = 移動駒;
-  if (移動駒 == SITA_OU) {
-    s.man_king_x = 移動先X;
-    s.man_king_y = 移動先Y;
-  }
-  leave_origin(s, 移動元X, 移動元Y);
-  if (移動元X == COM_HAND_X) {
-    s.com_hand_total -= 1;
-    描画_敵持盤(g);
-  } else if (移動元X == MAN_HAND_X) {
-    s.man_hand_total -= 1;
-    描画_自持盤(g);
-  }
-  描画_絵(g, 移動駒, 移動先X, 移動先Y);
-  描画_将棋盤桝(g);
 }
 
 void 駒移動_仮(BoardState& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒) {
@@ -107,16 +55,6 @@ void 駒移動_仮(BoardState& s, int 移動元X, int 移動元Y, int 移動先X
   }
   s.board[移動先X][移動先Y] = 移動駒;
   leave_origin(s, 移動元X, 移動元Y);
-}
-
-void 駒移動_IRVU(Game& g, int 移動先X, int 移動先Y, int 移動駒) {
-  int px = 0, py = 0;
-  if (!warp_partner(g.st, 移動先X, 移動先Y, px, py)) return;
-  g.io.sound->play(SoundId::Warp);
-  描画_駒点滅(g, 移動駒, 移動先X, 移動先Y, 1);
-  描画_駒点滅(g, 移動駒, 移動先X, 移動先Y, 1);
-  駒移動(g, 移動先X, 移動先Y, px, py, 移動駒);
-  描画_駒点滅(g, 移動駒, px, py, 3);
 }
 
 void 駒移動_IRVU_仮(BoardState& s, int 移動先X, int 移動先Y, int 移動駒) {

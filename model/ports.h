@@ -52,12 +52,21 @@ struct Random {
   virtual double next() = 0;
 };
 
+// Ports nobody was given do nothing: nothing is drawn or played, every box is
+// answered OK (No when it asks), time stands still and chance always says 0.
+// They hold no state, so one of each serves every game.
+Canvas& no_canvas();
+Sound& no_sound();
+Dialogs& no_dialogs();
+Clock& no_clock();
+Random& no_random();
+
 struct Ports {
-  Canvas* canvas = nullptr;
-  Sound* sound = nullptr;
-  Dialogs* dialogs = nullptr;
-  Clock* clock = nullptr;
-  Random* random = nullptr;
+  Canvas* canvas = &no_canvas();
+  Sound* sound = &no_sound();
+  Dialogs* dialogs = &no_dialogs();
+  Clock* clock = &no_clock();
+  Random* random = &no_random();
 };
 
 }  // namespace zv

@@ -2,11 +2,11 @@
 
 #include <cstdlib>
 
+#include "model/pieces.h"
+
 namespace zv {
 
 namespace {
-
-inline bool on_board(int x, int y) { return x >= 1 && x <= BAN_SIZE && y >= 1 && y <= BAN_SIZE; }
 
 // dy of one step forward for the side owning `code`.
 inline int forward(int code) { return code > 0 ? 1 : -1; }

@@ -4,8 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "view/draw.h"
-
 namespace zv {
 
 namespace {
@@ -138,7 +136,6 @@ void 初期設定(Game& g) {
 
   for (int k = IRVU_FIRST; k <= IRVU_LAST; ++k) IRVU_設定(g, k);
   recount_hand_totals(s);
-  画面_再描画(g);
 }
 
 }  // namespace zv

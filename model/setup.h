@@ -4,6 +4,7 @@
 
 namespace zv {
 
+// The starting position with fresh warp squares and no game; the caller repaints.
 void 初期設定(Game& g);
 void IRVU_設定(Game& g, int I_IRVU);
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <string>
 
-#include "engine/maps.h"
-#include "engine/search.h"
+#include "model/maps.h"
+#include "model/search_state.h"
 #include "model/constants.h"
 
 namespace zv {
@@ -74,8 +74,9 @@ struct ClockState {
   int shown_second = -1;
 };
 
-// Time columns of a history entry.
+// Time columns of a history entry: each side's total before and after the move.
 enum HistTime { 前秒M, 後秒M, 前秒C, 後秒C };
+using HistTimes = std::array<double, 4>;
 
 // Position history: entry k is the position before move k + 1.
 struct HistoryState {
@@ -86,7 +87,7 @@ struct HistoryState {
   std::array<int, HISTORY_MAX + 1> hist_dest_x{};
   std::array<int, HISTORY_MAX + 1> hist_dest_y{};
   std::array<int, HISTORY_MAX + 1> hist_piece{};
-  std::array<std::array<double, 4>, HISTORY_MAX + 1> hist_time{};
+  std::array<HistTimes, HISTORY_MAX + 1> hist_time{};
   // Entries 0..history_filled - 1 hold positions of the game on the board;
   // later entries may be left over from an earlier game.
   int history_filled = 0;

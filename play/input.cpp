@@ -2,9 +2,11 @@
 
 #include "engine/engine.h"
 #include "model/moves.h"
+#include "model/pieces.h"
 #include "model/rules.h"
 #include "model/setup.h"
 #include "play/play.h"
+#include "play/visible_moves.h"
 #include "record/record.h"
 #include "view/draw.h"
 
@@ -17,8 +19,6 @@ void show(Game& g, const char* text, const char* title) {
 }
 
 void forbidden(Game& g) { g.io.sound->play(SoundId::Forbidden); }
-
-bool on_board(int x, int y) { return x >= 1 && x <= BAN_SIZE && y >= 1 && y <= BAN_SIZE; }
 
 bool owns_turn(const GameState& s, int code) {
   return (s.turn == s.man_side && code <= SITA_MAX) || (s.turn == s.com_side && code >= UE_MIN);
@@ -166,8 +166,10 @@ void make_move(Game& g, int Button) {
   const bool lower_moves = piece <= SITA_MAX;
   const double man_after = s.man_total_seconds + (lower_moves ? secs : 0);
   const double com_after = s.com_total_seconds + (lower_moves ? 0 : secs);
-  手順保存(g, 元X, 元Y, 先X, 先Y, piece, s.board[先X][先Y], s.man_total_seconds, man_after,
-           s.com_total_seconds, com_after);
+  if (!手順保存(s, 先X, 先Y, {s.man_total_seconds, man_after, s.com_total_seconds, com_after})) {
+    drop_selection(g);  // not reached: the room was checked just above
+    return;
+  }
   s.move_number += 1;
   描画_手数(g, s.move_number, COL_WHITE);
 
@@ -242,20 +244,14 @@ void click_destination(Game& g, int Button, int x, int y) {
 
 }  // namespace
 
-void 描画_移動可能桝色(Game& g, int 元X, int 元Y, int /*描画色*/, int 移動駒) {
-  描画_将棋盤桝(g);
-  if (g.st.guidance_on == 0) return;
-  for (int x = 1; x <= BAN_SIZE; ++x)
-    for (int y = 1; y <= BAN_SIZE; ++y)
-      if (移動チェック(g.st, 元X, 元Y, x, y, 移動駒) == YES) 描画_桝輪郭(g, COL_GUIDE, x, y);
-}
-
 void Form_MouseDown(Game& g, int Button, int /*Shift*/, double X, double Y) {
   auto& s = g.st;
   hide_file_panel(g);
   if (s.kifu_mode == 1) {
-    if (g.io.dialogs->show("棋譜を '進 'で進めて下さい", "棋譜", Buttons::YesNo) == Answer::No)
+    if (g.io.dialogs->show("棋譜を '進 'で進めて下さい", "棋譜", Buttons::YesNo) == Answer::No) {
       初期設定(g);
+      画面_再描画(g);
+    }
     return;
   }
   if (s.winner != 0) {

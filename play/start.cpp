@@ -22,7 +22,10 @@ void erase_level_label(Game& g) {
 
 void start_against_computer_common(Game& g) {
   auto& s = g.st;
-  if (s.winner != 0) 初期設定(g);
+  if (s.winner != 0) {
+    初期設定(g);
+    画面_再描画(g);
+  }
   描画_棋譜読込み部分消去(g);
   描画_レベル(g, s.com_level);
   描画_将棋盤桝(g);
@@ -145,13 +148,6 @@ void LEVEL2_Click(Game& g) {
 void LEVEL3_Click(Game& g) {
   erase_level_label(g);
   レベル_設定(g, 3);
-}
-
-void BGM_切替(Game& g, int mode) {
-  g.io.sound->stop(SoundId::Music);
-  g.io.sound->stop(SoundId::Ending);
-  if (!g.st.checked[M_BGM]) return;
-  g.io.sound->loop(mode == MODE_NONE ? SoundId::Ending : SoundId::Music);
 }
 
 }  // namespace zv

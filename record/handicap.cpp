@@ -77,12 +77,6 @@ void LEBEL_DOWN_Click(Game& g) {
   s.handicap_set = 1;
 }
 
-void 描画_ハンデレベル(Game& g, int IN_ハンデレベル) {
-  描画_絵(g, PIC_KARA, 11, 1);
-  描画_文字列(g, 11.1, 1.1, IN_ハンデレベル, COL_BLACK, 10);
-  描画_文字列(g, 11, 1, IN_ハンデレベル, COL_WHITE, 10);
-}
-
 void 描画_メッセージ(Game& g, int IN_メッセージ番号) {
   const char* reason = "";
   switch (IN_メッセージ番号) {

@@ -2,7 +2,6 @@
 
 #include "model/moves.h"
 #include "model/setup.h"
-#include "play/play.h"
 #include "record/history_detail.h"
 #include "record/record.h"
 #include "view/draw.h"
@@ -61,9 +60,7 @@ bool refuse_if_history_full(Game& g) {
   return true;
 }
 
-bool 手順保存(Game& g, int, int, int 先X, int 先Y, int, int, double 前秒M, double 後秒M,
-              double 前秒C, double 後秒C) {
-  auto& s = g.st;
+bool 手順保存(GameState& s, int 先X, int 先Y, const HistTimes& times) {
   if (history_full(s)) return false;
   const int k = s.history_index;
   for (int x = 1; x <= BAN_SIZE; ++x)
@@ -77,10 +74,7 @@ bool 手順保存(Game& g, int, int, int 先X, int 先Y, int, int, double 前秒
   }
   s.hist_dest_x[k] = 先X;
   s.hist_dest_y[k] = 先Y;
-  s.hist_time[k][HistTime::前秒M] = 前秒M;
-  s.hist_time[k][HistTime::後秒M] = 後秒M;
-  s.hist_time[k][HistTime::前秒C] = 前秒C;
-  s.hist_time[k][HistTime::後秒C] = 後秒C;
+  s.hist_time[k] = times;
   s.history_last = k;
   s.history_filled = k + 1;
   return true;
@@ -134,6 +128,7 @@ void AFTER_Click(Game& g) {
 
 void CANCEL_Click(Game& g) {
   初期設定(g);
+  画面_再描画(g);
   BGM_切替(g, g.st.game_mode);
 }
 

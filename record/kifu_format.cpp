@@ -2,8 +2,10 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
-#include "record/sjis.h"
+#include "model/cp932.h"
+#include "model/pieces.h"
 
 namespace zv {
 
@@ -18,30 +20,6 @@ static_assert(TIME_AT + 4 * TIME_W == KIFU_LINE_LENGTH);
 
 // How many pieces of each hand kind the game has (both sides together).
 constexpr int PIECES_OF_SLOT[HAND_SLOTS + 1] = {0, 18, 4, 4, 4, 4, 2, 2};
-
-bool known_piece(int code) {
-  switch (std::abs(code)) {
-    case EMPTY:
-    case UE_HU: case UE_TO:
-    case UE_KYOU: case UE_NARIKYOU:
-    case UE_KEI: case UE_NARIKEI:
-    case UE_GIN: case UE_NARIGIN:
-    case UE_KIN:
-    case UE_KAKU: case UE_UMA:
-    case UE_SYA: case UE_RYU:
-    case UE_OU:
-      return true;
-    default:
-      return false;
-  }
-}
-
-int slot_of_piece(int code) {
-  const int plain = std::abs(code) - std::abs(code) % 10;
-  for (int k = 1; k <= HAND_SLOTS; ++k)
-    if (SLOT_CODE[k] == plain) return k;
-  return 0;
-}
 
 bool is_blank(char c) { return c == ' '; }
 
@@ -163,10 +141,10 @@ KifuProblem check_entry(const KifuEntry& e) {
   for (int x = 1; x <= BAN_SIZE; ++x)
     for (int y = 1; y <= BAN_SIZE; ++y) {
       const int c = e.board[x][y];
-      if (!known_piece(c)) return KifuProblem::BadPiece;
+      if (!is_piece_code(c)) return KifuProblem::BadPiece;
       if (c == UE_OU) ++upper_kings;
       else if (c == SITA_OU) ++lower_kings;
-      else if (c != EMPTY) ++count[slot_of_piece(c)];
+      else if (c != EMPTY) ++count[hand_slot_of(c)];
       const int w = e.warp[x][y];
       if (w != 0 && (w < IRVU_FIRST || w > IRVU_LAST)) return KifuProblem::BadWarp;
       ++warps[w];
@@ -198,7 +176,9 @@ KifuStatus parse_kifu(std::string_view bytes, KifuRecord& out) {
     読込_棋譜ファイル(f, line, flag);
     if (flag == 0) return {};
     ++line_no;
-    if (!cp932_to_utf8(line, *h)) return {KifuProblem::Encoding, line_no};
+    auto text = cp932_to_utf8(line);
+    if (!text) return {KifuProblem::Encoding, line_no};
+    *h = std::move(*text);
     if (has_control(*h)) return {KifuProblem::HeaderText, line_no};
   }
   for (;;) {
@@ -235,11 +215,11 @@ KifuStatus encode_kifu(const KifuRecord& r, std::string& bytes) {
   bytes.clear();
   bytes.reserve(r.entries.size() * (KIFU_LINE_LENGTH + 2) + 256);
   const std::string* headers[KIFU_HEADER_LINES] = {&r.title, &r.upper_name, &r.lower_name};
-  std::string text;
   for (int i = 0; i < KIFU_HEADER_LINES; ++i) {
     if (has_control(*headers[i])) return {KifuProblem::HeaderText, i + 1};
-    if (!utf8_to_cp932(*headers[i], text)) return {KifuProblem::Encoding, i + 1};
-    bytes += text;
+    const auto text = utf8_to_cp932(*headers[i]);
+    if (!text) return {KifuProblem::Encoding, i + 1};
+    bytes += *text;
     bytes += "\r\n";
   }
   if (static_cast<int>(r.entries.size()) > KIFU_MAX_ENTRIES)

@@ -225,6 +225,7 @@ bool load_record_bytes(Game& g, std::string_view bytes) {
   auto& s = g.st;
   描画_可視(g, false, false, false);
   初期設定(g);
+  画面_再描画(g);
   s.kifu_mode = 1;
   draw_header(g, r.title, 取得_棋譜のX座標(r.title) - TITLE_SHIFT_X, HEADER_BELOW_Y,
               COL_LIGHTRED);

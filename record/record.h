@@ -11,8 +11,7 @@ namespace zv {
 // stores nothing when the history is full (entries 0..500 are taken): the
 // caller must then not make the move. Movers ask `refuse_if_history_full`
 // first, which also tells the player.
-bool 手順保存(Game& g, int 元X, int 元Y, int 先X, int 先Y, int 元駒, int 先駒, double 前秒M,
-              double 後秒M, double 前秒C, double 後秒C);
+[[nodiscard]] bool 手順保存(GameState& s, int 先X, int 先Y, const HistTimes& times);
 bool history_full(const GameState& s);
 // When the history is full: plays "禁止.wav", shows HISTORY_FULL_TEXT titled
 // HISTORY_FULL_TITLE and returns true. Otherwise returns false and does nothing.
@@ -27,7 +26,6 @@ void REPLAY_Click(Game& g);
 void REVERSE_Click(Game& g);
 void LBEL_UP_Click(Game& g);
 void LEBEL_DOWN_Click(Game& g);
-void 描画_ハンデレベル(Game& g, int IN_ハンデレベル);
 void 描画_メッセージ(Game& g, int IN_メッセージ番号);
 
 void KIFU_READ_Click(Game& g);

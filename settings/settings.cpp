@@ -5,9 +5,8 @@
 #include <array>
 #include <string>
 
-#include "play/play.h"
 #include "settings/settings_file.h"
-#include "settings/sjis.h"
+#include "model/cp932.h"
 #include "view/draw.h"
 
 namespace zv {
@@ -153,6 +152,21 @@ void BGM_Click(Game& g) {
   } else {
     s.checked[M_BGM] = true;
     BGM_切替(g, s.game_mode);
+  }
+  書込_環境設定ファイル(g);
+}
+
+void KEIKA_Click(Game& g) {
+  if (g.st.checked[M_KEIKA]) {
+    g.st.checked[M_KEIKA] = false;
+    g.st.timer1_enabled = false;
+    消去_所有時間(g, g.st.man_side);
+    消去_所有時間(g, g.st.com_side);
+  } else {
+    g.st.checked[M_KEIKA] = true;
+    g.st.timer1_enabled = true;
+    描画_所有時間(g, g.st.com_side, g.st.com_total_seconds);
+    描画_所有時間(g, g.st.man_side, g.st.man_total_seconds);
   }
   書込_環境設定ファイル(g);
 }

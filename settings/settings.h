@@ -16,9 +16,6 @@ void UCHU_Click(Game& g);
 void RENGA_Click(Game& g);
 void SIDOU_Click(Game& g);
 void BGM_Click(Game& g);
-void VER_Click(Game& g);
-
-// The version box's text: name and version, home page, e-mail, lines joined by CR.
-std::string version_text();
+void KEIKA_Click(Game& g);
 
 }  // namespace zv

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <system_error>
 
-#include "settings/sjis.h"
+#include "model/cp932.h"
 
 namespace zv {
 

@@ -2,7 +2,6 @@
 #include <cmath>
 #include <string>
 
-#include "settings/settings.h"
 #include "view/draw.h"
 #include "view/paint.h"
 
@@ -62,7 +61,7 @@ void 描画_所有時間(Game& g, int side, double seconds) {
 }
 
 void Timer1_Timer(Game& g) {
-  if (!g.st.timer1_enabled || g.st.winner != 0 || g.io.clock == nullptr) return;
+  if (!g.st.timer1_enabled || g.st.winner != 0) return;
   g.st.turn_seconds = 調査_経過秒(g.st.turn_start_time, g.io.clock->now());
   const double whole = std::floor(g.st.turn_seconds);
   if (whole == g.st.shown_second) return;
@@ -72,21 +71,6 @@ void Timer1_Timer(Game& g) {
   if (g.st.turn == g.st.man_side)
     描画_所有時間(g, g.st.man_side, g.st.turn_seconds + g.st.man_total_seconds);
   paint::refresh(g);
-}
-
-void KEIKA_Click(Game& g) {
-  if (g.st.checked[M_KEIKA]) {
-    g.st.checked[M_KEIKA] = false;
-    g.st.timer1_enabled = false;
-    消去_所有時間(g, g.st.man_side);
-    消去_所有時間(g, g.st.com_side);
-  } else {
-    g.st.checked[M_KEIKA] = true;
-    g.st.timer1_enabled = true;
-    描画_所有時間(g, g.st.com_side, g.st.com_total_seconds);
-    描画_所有時間(g, g.st.man_side, g.st.man_total_seconds);
-  }
-  書込_環境設定ファイル(g);
 }
 
 }  // namespace zv

@@ -19,6 +19,15 @@ void 描画_駒点滅(Game& g, int 入力_駒, double 入力_X, double 入力_Y,
 void 画面_再描画(Game& g);
 void 描画_将棋盤桝(Game& g);
 void 描画_棋譜読込み部分消去(Game& g);
+// With guidance on, outlines every square the piece on (元X, 元Y) may reach;
+// first clears any earlier outlines.
+void 描画_移動可能桝色(Game& g, int 元X, int 元Y, int 描画色, int 移動駒);
+void 描画_ハンデレベル(Game& g, int IN_ハンデレベル);
+
+// Waits this long on the clock, letting it show what was drawn.
+void 待ち時間(Game& g, double IN_秒);
+// Starts the tune for the game mode (when music is on), stopping the other.
+void BGM_切替(Game& g, int mode);
 
 // Text.
 void 描画_数値(Game& g, double 入力X, double 入力Y, double 数値, int 描画色, int モード, double フォントサイズ);
@@ -40,6 +49,5 @@ std::string 調査_時間秒追加結果(double s);
 std::string 変換_数字から文字(int n);
 double 調査_経過秒(double start, double now);
 void Timer1_Timer(Game& g);
-void KEIKA_Click(Game& g);
 
 }  // namespace zv

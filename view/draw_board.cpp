@@ -1,6 +1,4 @@
 // Board, warp squares, hands, background and the full redraw.
-#include "play/play.h"
-#include "record/record.h"
 #include "view/draw.h"
 #include "view/paint.h"
 #include "view/pictures.h"
@@ -12,12 +10,11 @@ void tile(Game& g, double q, double r) { 描画_絵(g, g.st.background, q, r); }
 }  // namespace paint
 
 void 描画_絵(Game& g, int 駒種類, double 座標X, double 座標Y) {
-  if (g.io.canvas == nullptr || !is_picture_code(駒種類)) return;
+  if (!is_picture_code(駒種類)) return;
   g.io.canvas->picture(駒種類, 座標X, 座標Y);
 }
 
 void 描画_桝輪郭(Game& g, int 描画色, double 座標X, double 座標Y) {
-  if (g.io.canvas == nullptr) return;
   const double x = paint::twips_x(座標X), y = paint::twips_y(座標Y);
   g.io.canvas->box(描画色, x, y, x + CELL_W, y + CELL_H);
 }

@@ -148,4 +148,10 @@ void 消去_思考中(Game& g) {
   描画_桝輪郭(g, COL_BOARD, 1, 8);
 }
 
+void 描画_ハンデレベル(Game& g, int IN_ハンデレベル) {
+  描画_絵(g, PIC_KARA, 11, 1);
+  描画_文字列(g, 11.1, 1.1, IN_ハンデレベル, COL_BLACK, 10);
+  描画_文字列(g, 11, 1, IN_ハンデレベル, COL_WHITE, 10);
+}
+
 }  // namespace zv

@@ -13,12 +13,12 @@ constexpr double twips_y(double r) { return Y0 + CELL_H * r; }
 // Prints at a twips position in the window's current font weight. An empty
 // text leaves no mark, so it is not sent at all.
 inline void text(Game& g, double x, double y, std::string_view s, int colour, double size) {
-  if (s.empty() || g.io.canvas == nullptr) return;
+  if (s.empty()) return;
   g.io.canvas->text(x, y, s, colour, size, g.st.font_bold);
 }
 
 inline void refresh(Game& g) {
-  if (g.io.canvas != nullptr) g.io.canvas->refresh();
+  g.io.canvas->refresh();
 }
 
 // Erasing is done by repainting the current background tile over a cell.

@@ -114,6 +114,7 @@ void Form1::Form_Load() {
 
   読込_環境設定ファイル(g);
   初期設定(g);
+  画面_再描画(g);
 
   // A maximised window keeps its place; any other goes to the top-left corner
   // at its design size.

@@ -1,8 +1,6 @@
 #include "play/qt/options.h"
 
-#ifndef ZORVANE_VERSION
-#define ZORVANE_VERSION "unknown"
-#endif
+#include "play/play.h"
 
 namespace zv::shell {
 
@@ -62,7 +60,7 @@ std::string help_text() {
 }
 
 std::string version_text() {
-  return std::string("zorvane ") + ZORVANE_VERSION + "\n";
+  return "zorvane " + std::string(zv::version()) + "\n";
 }
 
 }  // namespace zv::shell

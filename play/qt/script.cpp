@@ -6,6 +6,7 @@
 #include <span>
 
 #include "model/constants.h"
+#include "model/pieces.h"
 #include "model/setup.h"
 
 namespace zv::script {
@@ -47,16 +48,6 @@ bool to_number(std::string_view t, double& out) {
 
 bool to_integer(std::string_view t, double& out) {
   return to_number(t, out) && out == std::floor(out) && std::fabs(out) < 2e9;
-}
-
-bool is_piece_code(int c) {
-  static constexpr int KINDS[] = {UE_HU,      UE_TO,  UE_KYOU,    UE_NARIKYOU, UE_KEI,
-                                  UE_NARIKEI, UE_GIN, UE_NARIGIN, UE_KIN,      UE_KAKU,
-                                  UE_UMA,     UE_SYA, UE_RYU,     UE_OU};
-  if (c == EMPTY) return true;
-  for (int k : KINDS)
-    if (c == k || c == -k) return true;
-  return false;
 }
 
 bool is_warp_code(int c) {

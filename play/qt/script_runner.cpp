@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "engine/engine.h"
+#include "play/play.h"
 #include "play/qt/board_view.h"
 #include "play/qt/file_panel.h"
 #include "play/qt/form1.h"

@@ -169,7 +169,7 @@ inline std::uint64_t suite_hash(const std::vector<Position>& suite) {
   for (const auto& p : suite)
     for (int level = 1; level <= 3; ++level) {
       set_up(q->g(), p, level);
-      h = hash_move(h, level, com_search(q->g()));
+      h = hash_move(h, level, com_search(q->g().st));
     }
   return h;
 }

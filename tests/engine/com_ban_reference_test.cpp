@@ -141,7 +141,7 @@ TEST(ComSearchReference, ChoosesTheFirstBestMoveOnEverySuitePosition) {
     for (int level = 1; level <= 3; ++level) {
       const Reference want = reference->run(suite[i], level);
       bench::set_up(q->g(), suite[i], level);
-      const ComMove got = com_search(q->g());
+      const ComMove got = com_search(q->g().st);
       SCOPED_TRACE(testing::Message() << "position " << i + 1 << " level " << level);
       ASSERT_TRUE(got.found);
       EXPECT_EQ(got.sx, want.move.sx);

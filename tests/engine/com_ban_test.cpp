@@ -1,6 +1,7 @@
 // The computer's turn: scan order, early stops, promotion choices, drops,
 // playing the move with its warp, the messages and the clock hand-over.
 #include "engine/eval_support.h"
+#include "play/play.h"
 
 namespace zv {
 namespace {
@@ -67,7 +68,7 @@ EvalBoard two_ways_to_take_the_king() {
 
 TEST(ComSearch, TakingTheKingStopsTheSearchAtOnce) {
   EvalBoard b = two_ways_to_take_the_king();
-  const ComMove m = com_search(b.t.g());
+  const ComMove m = com_search(b.t.g().st);
   EXPECT_EQ(m.sx, 2);  // the lance comes first in the scan
   EXPECT_EQ(m.sy, 1);
   EXPECT_EQ(m.dx, 2);
@@ -93,7 +94,7 @@ TEST(ComSearch, APieceThatMustPromoteIsOnlyScoredPromoted) {
   EvalBoard b = walled_king();
   b.put(1, 8, UE_HU).put(5, 5, SITA_OU);
   ready(b);
-  com_search(b.t.g());
+  com_search(b.t.g().st);
   EXPECT_EQ(b.s.trial_moves, 1);
   EXPECT_EQ(b.s.evaluations, 1);
 }
@@ -102,7 +103,7 @@ TEST(ComSearch, APawnThatMayPromoteIsAlwaysPlayedPromoted) {
   EvalBoard b = walled_king();
   b.put(1, 6, UE_HU).put(1, 7, SITA_SYA).put(5, 5, SITA_OU);
   ready(b);
-  const ComMove m = com_search(b.t.g());
+  const ComMove m = com_search(b.t.g().st);
   EXPECT_EQ(b.s.evaluations, b.s.trial_moves + 1);  // both forms were scored
   EXPECT_EQ(m.source, UE_HU);
   EXPECT_EQ(m.result, UE_TO);
@@ -114,7 +115,7 @@ TEST(ComSearch, ASilverStaysUnpromotedWhenThatScoresHigher) {
   EvalBoard b;
   b.put(1, 1, UE_OU).put(9, 9, SITA_OU).put(5, 6, UE_GIN).put(4, 6, SITA_KIN).put(6, 6, SITA_KIN);
   ready(b);
-  const ComMove m = com_search(b.t.g());
+  const ComMove m = com_search(b.t.g().st);
   EXPECT_EQ(m.sx, 5);
   EXPECT_EQ(m.sy, 6);
   EXPECT_EQ(m.dx, 5);
@@ -158,7 +159,7 @@ TEST(ComSearch, APromotionAfterAWarpHappensWhereThePieceArrived) {
   b.s.warp_map[2][8] = IRVU_KURO;
   b.s.warp_map[9][5] = IRVU_KURO;
   ready(b);
-  const ComMove m = com_search(b.t.g());
+  const ComMove m = com_search(b.t.g().st);
   EXPECT_LT(m.score, 9998);
 }
 
@@ -168,7 +169,7 @@ TEST(ComSearch, NoDropIsTriedWhenTheHandWasEmptyAtTheStart) {
   b.put(1, 1, UE_OU).put(9, 9, SITA_OU).put(5, 5, UE_GIN).put(5, 6, SITA_HU);
   ready(b);
   const int board_moves = count_board_moves(b.s);
-  com_search(b.t.g());
+  com_search(b.t.g().st);
   EXPECT_EQ(b.s.trial_moves, board_moves);
 }
 
@@ -177,7 +178,7 @@ TEST(ComSearch, EveryAllowedDropIsTriedWithAPieceInHand) {
   b.put(1, 1, UE_OU).put(9, 9, SITA_OU).put(5, 5, UE_GIN).put(5, 6, SITA_HU).com_hand(SLOT_HU, 1);
   ready(b);
   const int moves = count_board_moves(b.s) + count_drops(b.s);
-  com_search(b.t.g());
+  com_search(b.t.g().st);
   EXPECT_EQ(b.s.trial_moves, moves);
 }
 
@@ -197,7 +198,7 @@ TEST(ComSearch, LeavesThePositionAsItFoundIt) {
   s.turn = s.com_side;
   勢力調査(s);
   const BoardState before = s;
-  const ComMove m = com_search(t.g());
+  const ComMove m = com_search(t.g().st);
   EXPECT_TRUE(m.found);
   EXPECT_EQ(s.board, before.board);
   EXPECT_EQ(s.warp_map, before.warp_map);
@@ -313,7 +314,7 @@ TEST(ComSearch, AMatingDropStopsTheSearch) {
   for (int x = 1; x <= 4; ++x)
     for (int y = 1; y <= (x < 4 ? 9 : 8); ++y)
       expected += 移動チェック(b.s, COM_HAND_X, SLOT_KIN, x, y, UE_KIN) == YES;
-  const ComMove m = com_search(b.t.g());
+  const ComMove m = com_search(b.t.g().st);
   EXPECT_EQ(m.sx, COM_HAND_X);
   EXPECT_EQ(m.sy, SLOT_KIN);
   EXPECT_EQ(m.dx, 4);  // the first mating square in the scan

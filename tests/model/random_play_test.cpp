@@ -5,7 +5,10 @@
 #include <random>
 #include <vector>
 
+#include "model/allowed_moves.h"
 #include "model/moves.h"
+#include "model/pieces.h"
+#include "play/visible_moves.h"
 #include "model/rules.h"
 #include "model/setup.h"
 #include "support/fakes.h"
@@ -30,24 +33,10 @@ bool is_legal_code(int c) {
 
 std::vector<Move> moves_for(const GameState& s, int side) {
   std::vector<Move> out;
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) {
-      const int c = s.board[x][y];
-      if (c == 0 || (c > 0) != (side > 0)) continue;
-      for (int i = 1; i <= 9; ++i)
-        for (int j = 1; j <= 9; ++j)
-          if (移動チェック(s, x, y, i, j, c) == YES) out.push_back({x, y, i, j, c});
-    }
-  for (int k = 1; k <= HAND_SLOTS; ++k) {
-    const bool upper = side > 0;
-    if ((upper ? s.com_hand[k] : s.man_hand[k]) <= 0) continue;
-    const int code = upper ? SLOT_CODE[k] : -SLOT_CODE[k];
-    const int fx = upper ? COM_HAND_X : MAN_HAND_X;
-    const int fy = upper ? k : k + MAN_HAND_ROW_OFFSET;
-    for (int i = 1; i <= 9; ++i)
-      for (int j = 1; j <= 9; ++j)
-        if (移動チェック(s, fx, fy, i, j, code) == YES) out.push_back({fx, fy, i, j, code});
-  }
+  for_each_allowed_move(s, side > 0, [&](int fx, int fy, int tx, int ty, int code) {
+    out.push_back({fx, fy, tx, ty, code});
+    return false;
+  });
   return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include "model/setup.h"
 #include "play/play.h"
+#include "view/draw.h"
 #include "support/fakes.h"
 
 namespace zv {

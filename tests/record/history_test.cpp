@@ -20,7 +20,7 @@ TEST(History, SaveStoresTheWholePositionAtTheCurrentEntry) {
   s.com_hand[SLOT_HU] = 3;
   s.board[5][5] = UE_RYU;
   const Grid other = s.hist_board[8];
-  ASSERT_TRUE(手順保存(t.g(), 5, 7, 5, 6, SITA_HU, SITA_HU, 10.5, 12.5, 20, 20));
+  ASSERT_TRUE(手順保存(s, 5, 6, {10.5, 12.5, 20, 20}));
   EXPECT_EQ(s.hist_board[7], s.board);
   EXPECT_EQ(s.hist_warp[7], s.warp_map);
   EXPECT_EQ(s.hist_man_hand[7][SLOT_GIN], 2);
@@ -41,11 +41,11 @@ TEST(History, FullHistoryRefusesTheMoveAndSaysSo) {
   EXPECT_FALSE(history_full(s));
   EXPECT_FALSE(refuse_if_history_full(t.g()));
   EXPECT_TRUE(t.dialogs.shown.empty());
-  EXPECT_TRUE(手順保存(t.g(), 5, 7, 5, 6, SITA_HU, SITA_HU, 0, 0, 0, 0));
+  EXPECT_TRUE(手順保存(s, 5, 6, {0, 0, 0, 0}));
   s.history_index = HISTORY_MAX + 1;
   const int last = s.history_last;
   EXPECT_TRUE(history_full(s));
-  EXPECT_FALSE(手順保存(t.g(), 5, 7, 5, 6, SITA_HU, SITA_HU, 0, 0, 0, 0));
+  EXPECT_FALSE(手順保存(s, 5, 6, {0, 0, 0, 0}));
   EXPECT_EQ(s.history_last, last);
   EXPECT_TRUE(refuse_if_history_full(t.g()));
   ASSERT_EQ(t.dialogs.shown.size(), 1u);
@@ -155,7 +155,7 @@ TEST(History, NewMoveAfterSteppingBackDiscardsTheRest) {
   REPLAY_Click(t.g());
   REPLAY_Click(t.g());
   ASSERT_EQ(s.history_index, 3);
-  ASSERT_TRUE(手順保存(t.g(), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
+  ASSERT_TRUE(手順保存(s, 0, 0, {0, 0, 0, 0}));
   EXPECT_EQ(s.history_last, 3);
   s.history_index = 4;
   AFTER_Click(t.g());

@@ -5,7 +5,10 @@
 #include <random>
 #include <vector>
 
+#include "model/allowed_moves.h"
 #include "model/moves.h"
+#include "model/pieces.h"
+#include "play/visible_moves.h"
 #include "model/rules.h"
 #include "model/setup.h"
 #include "record/record.h"
@@ -59,29 +62,12 @@ inline bool warp_lands_on_king(const GameState& s, int x, int y) {
 inline std::vector<Candidate> candidates(const GameState& s) {
   std::vector<Candidate> out;
   const bool lower = s.turn == s.man_side;
-  auto mine = [&](int c) { return lower ? c <= SITA_MAX : c >= UE_MIN; };
-  for (int x = 1; x <= BAN_SIZE; ++x)
-    for (int y = 1; y <= BAN_SIZE; ++y) {
-      const int c = s.board[x][y];
-      if (!mine(c)) continue;
-      for (int tx = 1; tx <= BAN_SIZE; ++tx)
-        for (int ty = 1; ty <= BAN_SIZE; ++ty) {
-          if (移動チェック(s, x, y, tx, ty, c) != YES) continue;
-          if (std::abs(s.board[tx][ty]) == UE_OU || warp_lands_on_king(s, tx, ty)) continue;
-          out.push_back({x, y, tx, ty, c, false, s.board[tx][ty] != EMPTY});
-        }
-    }
-  const Hand& hand = lower ? s.man_hand : s.com_hand;
-  for (int slot = 1; slot <= HAND_SLOTS; ++slot) {
-    if (hand[slot] <= 0) continue;
-    const int code = lower ? -SLOT_CODE[slot] : SLOT_CODE[slot];
-    const int fx = lower ? MAN_HAND_X : COM_HAND_X;
-    const int fy = lower ? slot + MAN_HAND_ROW_OFFSET : slot;
-    for (int tx = 1; tx <= BAN_SIZE; ++tx)
-      for (int ty = 1; ty <= BAN_SIZE; ++ty)
-        if (移動チェック(s, fx, fy, tx, ty, code) == YES && !warp_lands_on_king(s, tx, ty))
-          out.push_back({fx, fy, tx, ty, code, true, false});
-  }
+  for_each_allowed_move(s, !lower, [&](int fx, int fy, int tx, int ty, int code) {
+    const bool drop = !on_board(fx, fy);
+    if ((!drop && std::abs(s.board[tx][ty]) == UE_OU) || warp_lands_on_king(s, tx, ty)) return false;
+    out.push_back({fx, fy, tx, ty, code, drop, !drop && s.board[tx][ty] != EMPTY});
+    return false;
+  });
   return out;
 }
 
@@ -116,8 +102,8 @@ inline RandomGame play_random_game(TestGame& t, int moves, unsigned seed) {
     const bool lower = s.turn == s.man_side;
     const double spent = 1 + static_cast<double>(rng() % 40);
     const double m = s.man_total_seconds, k = s.com_total_seconds;
-    const bool saved = lower ? 手順保存(g, c.fx, c.fy, c.tx, c.ty, c.code, code, m, m + spent, k, k)
-                             : 手順保存(g, c.fx, c.fy, c.tx, c.ty, c.code, code, m, m, k, k + spent);
+    const bool saved = lower ? 手順保存(s, c.tx, c.ty, {m, m + spent, k, k})
+                             : 手順保存(s, c.tx, c.ty, {m, m, k, k + spent});
     if (!saved) break;
     s.hist_piece[s.history_index] = code;
     if (lower) s.man_total_seconds += spent;

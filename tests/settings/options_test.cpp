@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "play/play.h"
 #include "record/record.h"
 #include "settings/settings.h"
 #include "settings/settings_file.h"

@@ -8,7 +8,7 @@
 #include <iterator>
 #include <string>
 
-#include "settings/sjis.h"
+#include "model/cp932.h"
 #include "support/fakes.h"
 #include "view/draw.h"
 

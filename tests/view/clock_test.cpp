@@ -4,6 +4,7 @@
 #include <limits>
 #include <ostream>
 
+#include "settings/settings.h"
 #include "view/draw.h"
 #include "view_test_util.h"
 

@@ -1,6 +1,6 @@
 // Scratch of the computer's turn: snapshots and "before" copies of the maps.
 #pragma once
-#include "engine/maps.h"
+#include "model/maps.h"
 
 namespace zv {
 

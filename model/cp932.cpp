@@ -1,36 +1,29 @@
-#include "settings/sjis.h"
+#include "model/cp932.h"
 
 #include <iconv.h>
-
-#include <cerrno>
 
 namespace zv {
 
 namespace {
 
 std::optional<std::string> convert(const char* to, const char* from, std::string_view in) {
+  std::string out;
+  if (in.empty()) return out;
   iconv_t cd = iconv_open(to, from);
   if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-  std::string out;
-  char buffer[256];
+  // Shift-JIS grows to at most three UTF-8 bytes per byte; UTF-8 never grows.
+  out.resize(in.size() * 3 + 4);
   char* src = const_cast<char*>(in.data());  // iconv's interface is not const-correct
-  size_t left = in.size();
-  bool ok = true;
-  while (ok && left > 0) {
-    char* dst = buffer;
-    size_t room = sizeof buffer;
-    size_t r = iconv(cd, &src, &left, &dst, &room);
-    out.append(buffer, static_cast<size_t>(dst - buffer));
-    if (r == static_cast<size_t>(-1) && errno != E2BIG) ok = false;  // invalid or cut off
-  }
-  if (ok) {
-    char* dst = buffer;
-    size_t room = sizeof buffer;
-    iconv(cd, nullptr, nullptr, &dst, &room);  // any pending shift state
-    out.append(buffer, static_cast<size_t>(dst - buffer));
-  }
+  size_t src_left = in.size();
+  char* dst = out.data();
+  size_t dst_left = out.size();
+  bool ok = iconv(cd, &src, &src_left, &dst, &dst_left) != static_cast<size_t>(-1);
+  // A text cut inside a character is broken, not merely short.
+  if (ok && src_left != 0) ok = false;
+  if (ok) ok = iconv(cd, nullptr, nullptr, &dst, &dst_left) != static_cast<size_t>(-1);
   iconv_close(cd);
   if (!ok) return std::nullopt;
+  out.resize(out.size() - dst_left);
   return out;
 }
 

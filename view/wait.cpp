@@ -1,6 +1,5 @@
 #include <algorithm>
 
-#include "play/play.h"
 #include "view/draw.h"
 
 namespace zv {
@@ -15,9 +14,12 @@ constexpr double MIN_STEP = 0.001;
 void 待ち時間(Game& g, double IN_秒) {
   const double start = g.io.clock->now();
   for (;;) {
-    const double elapsed = 調査_経過秒(start, g.io.clock->now());
+    const double now = g.io.clock->now();
+    const double elapsed = 調査_経過秒(start, now);
     if (elapsed >= IN_秒) return;
     g.io.clock->sleep(std::clamp(IN_秒 - elapsed, MIN_STEP, WAIT_STEP));
+    // A clock that stands still (no clock was given) can never be waited on.
+    if (g.io.clock->now() == now) return;
   }
 }
 

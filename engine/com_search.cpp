@@ -1,17 +1,14 @@
-// The computer's turn: a one-move-deep exhaustive search over every allowed
-// board move and drop, then the chosen move played with history, drawing,
-// sound and warp.
+// The computer's search: one move deep and exhaustive over every allowed board
+// move and drop, each position surveyed and scored.
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 
 #include "engine/engine.h"
 #include "engine/eval.h"
+#include "model/allowed_moves.h"
 #include "model/moves.h"
 #include "model/rules.h"
-#include "model/setup.h"
-#include "play/play.h"
-#include "record/record.h"
-#include "view/draw.h"
 
 namespace zv {
 
@@ -21,8 +18,8 @@ constexpr double NO_SCORE = -99999;
 constexpr double DROP_STOP_SCORE = 9998;
 
 struct Search {
-  Game& g;
   GameState& s;
+  const std::function<void()>& each_column;
   Hand com_hand_copy{}, man_hand_copy{};
   ComMove best{};
 
@@ -115,93 +112,27 @@ struct Search {
     com_hand_copy = s.com_hand;
     man_hand_copy = s.man_hand;
     prepare_search(s);
-    if (g.io.canvas) g.io.canvas->refresh();
 
     for (int X = 1; X <= BAN_SIZE; ++X) {
-      Timer1_Timer(g);
+      if (each_column) each_column();
       for (int Y = 1; Y <= BAN_SIZE; ++Y) {
         if (s.board[X][Y] < UE_MIN) continue;
-        for (int X2 = 1; X2 <= BAN_SIZE; ++X2)
-          for (int Y2 = 1; Y2 <= BAN_SIZE; ++Y2)
-            if (移動チェック(s, X, Y, X2, Y2, s.board[X][Y]) == YES &&
-                try_board_move(X, Y, X2, Y2))
-              return;
+        if (for_each_destination(s, X, Y, s.board[X][Y],
+                                 [&](int X2, int Y2) { return try_board_move(X, Y, X2, Y2); }))
+          return;
       }
     }
 
     if (s.com_hand_total_at_start <= 0) return;
     for (int k = 1; k <= HAND_SLOTS; ++k) {
-      Timer1_Timer(g);
+      if (each_column) each_column();
       if (s.com_hand[k] <= 0) continue;
-      for (int X2 = 1; X2 <= BAN_SIZE; ++X2)
-        for (int Y2 = 1; Y2 <= BAN_SIZE; ++Y2)
-          if (移動チェック(s, COM_HAND_X, k, X2, Y2, SLOT_CODE[k]) == YES && try_drop(k, X2, Y2))
-            return;
+      if (for_each_destination(s, COM_HAND_X, k, SLOT_CODE[k],
+                               [&](int X2, int Y2) { return try_drop(k, X2, Y2); }))
+        return;
     }
   }
 };
-
-// With nothing left to move the computer gives up the game.
-void resign(Game& g) {
-  auto& s = g.st;
-  消去_思考中(g);
-  s.timer1_enabled = false;
-  勢力調査(s);
-  g.io.dialogs->show("指せる手がありません。あなたの勝ちです", "終了", Buttons::Ok);
-  s.winner = s.man_side;
-  s.turn = s.man_side;
-  s.game_mode = MODE_NONE;
-  BGM_切替(g, s.game_mode);
-}
-
-void play_move(Game& g, const ComMove& m) {
-  auto& s = g.st;
-  const bool drop = m.sx == COM_HAND_X;
-  手順保存(g, m.sx, m.sy, m.dx, m.dy, m.source, m.result, s.man_total_seconds,
-           s.man_total_seconds, s.com_total_seconds, s.turn_seconds + s.com_total_seconds);
-  s.hist_piece[s.history_index] = m.result;  // room was checked when the turn began
-  s.move_number += 1;
-  描画_手数(g, s.move_number, COL_WHITE);
-  if (drop)
-    描画_駒点滅(g, m.result, COM_HAND_X, COM_HAND_ROW_BASE - m.sy, 2);
-  else
-    描画_駒点滅(g, m.source, m.sx, m.sy, 2);
-  駒移動(g, m.sx, m.sy, m.dx, m.dy, m.result);
-  消去_思考中(g);
-  待ち時間(g, 0.5);
-  g.io.sound->play(SoundId::Piece);
-  s.history_index += 1;
-  const int w = s.warp_map[m.dx][m.dy];
-  if (w != 0) {
-    駒移動_IRVU(g, m.dx, m.dy, m.result);
-    IRVU_設定(g, w);
-    描画_IRVU(g);
-  }
-  s.timer1_enabled = false;
-  勢力調査(s);
-}
-
-void end_turn(Game& g, const ComMove& m) {
-  auto& s = g.st;
-  if (s.winner == s.com_side) {
-    消去_移動結果(g, s.com_side);
-    g.io.dialogs->show("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了", Buttons::Ok);
-    s.turn = s.man_side;
-    s.game_mode = MODE_NONE;
-    BGM_切替(g, s.game_mode);
-    return;
-  }
-  if (詰めかMAN(s) == 1)
-    g.io.dialogs->show("よし！!", "詰め ?", Buttons::Ok);
-  else if (s.com_influence[s.man_king_x][s.man_king_y] > 0)
-    g.io.dialogs->show("   ** 王手 **", "", Buttons::Ok);
-  描画_移動結果(g, s.com_side, m.dx, m.dy, m.result, COL_WHITE);
-  描画_桝輪郭(g, COL_WHITE, m.dx, m.dy);
-  s.com_total_seconds += s.turn_seconds;
-  s.turn_start_time = g.io.clock->now();
-  s.turn = s.man_side;
-  if (s.checked[M_KEIKA]) s.timer1_enabled = true;
-}
 
 }  // namespace
 
@@ -226,31 +157,10 @@ void prepare_search(GameState& s) {
   s.com_cheapest_attacker_y_before = s.com_cheapest_attacker_y;
 }
 
-ComMove com_search(Game& g) {
-  Search search{g, g.st};
+ComMove com_search(GameState& s, const std::function<void()>& each_column) {
+  Search search{s, each_column};
   search.run();
   return search.best;
-}
-
-void com_ban(Game& g) {
-  auto& s = g.st;
-  if (s.winner != 0) return;
-  // A move the history cannot hold could never be taken back: do not play it.
-  if (refuse_if_history_full(g)) return;
-  s.turn_start_time = g.io.clock->now();
-  if (s.checked[M_KEIKA]) s.timer1_enabled = true;
-  消去_思考中(g);
-  描画_数値(g, -1.5, 8.5, "思考中", COL_BLACK, 0, 12);
-  描画_数値(g, -1.6, 8.4, "思考中", COL_WHITE, 0, 12);
-  描画_桝輪郭(g, COL_WHITE, 1, 8);
-
-  const ComMove m = com_search(g);
-  if (!m.found) {
-    resign(g);
-    return;
-  }
-  play_move(g, m);
-  end_turn(g, m);
 }
 
 }  // namespace zv

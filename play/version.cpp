@@ -1,13 +1,12 @@
 // The version box of the menu "その他".
-#include "model/constants.h"
+#include "play/play.h"
 #include "record/record.h"
-#include "settings/settings.h"
 
-// The build may name the installed README and the version; these are the
-// fallbacks for a build that does not.
+// The version is the project's, as the build defines it.
 #ifndef ZORVANE_VERSION
-#define ZORVANE_VERSION "1.0.0"
+#error "the build defines ZORVANE_VERSION"
 #endif
+// The build may name the installed README; these are the fallbacks for one that does not.
 #ifndef ZORVANE_HOME_PAGE
 #define ZORVANE_HOME_PAGE "https://zorvane.invalid/README.md"
 #endif
@@ -16,6 +15,8 @@
 #endif
 
 namespace zv {
+
+std::string_view version() { return ZORVANE_VERSION; }
 
 std::string version_text() {
   return std::string("Zorvane " ZORVANE_VERSION "\r\rHome page\r" ZORVANE_HOME_PAGE "\r\re-mail\r") +

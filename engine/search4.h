@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/search.h"
+#include "model/search_state.h"
 #include "engine/search4_position.h"
 #include "model/state.h"
 

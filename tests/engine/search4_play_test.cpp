@@ -107,14 +107,14 @@ TEST(Search4Play, FindsMateInOne) {
   EXPECT_TRUE(same_move(low.move, turned(mate)));
 }
 
-// A dragon and a lance, gold and bishop in hand against a king behind its
-// knight: mate in three moves, starting with a bishop drop. The one-move
-// searcher moves the dragon next to the king instead, and the mate is gone.
+// A horse with a lance, silver and rook in hand against a king behind its
+// lance: mate in three moves, starting with a silver drop. The one-move
+// searcher pulls the horse back instead, and the mate is gone.
 TEST(Search4Play, FindsAMateInThreeLevel3Misses) {
   const char* r[9] = {"........K.........", "..................", "..................",
-                      "..................", "..........R+......", "........p.........",
-                      "............n.....", "............k.....", ".................."};
-  const BoardState s = rows(r, Hand{0, 0, 1, 0, 0, 1, 1, 0});
+                      "..................", "..................", "..............B+..",
+                      "..........n...l...", "..............k...", ".................."};
+  const BoardState s = rows(r, Hand{0, 0, 1, 0, 1, 0, 0, 1});
   Searcher searcher(18);
   int moves = 0;
   EXPECT_NE(searcher.mate_search(from_board(s, SENTE), 3, 2000000, &moves), 0);
@@ -128,7 +128,7 @@ TEST(Search4Play, FindsAMateInThreeLevel3Misses) {
   auto q = std::make_unique<bench::QuietGame>();
   bench::Position bp{s.board, s.warp_map, s.com_hand, s.man_hand};
   bench::set_up(q->g(), bp, 3);
-  const ComMove level3 = com_search(q->g());
+  const ComMove level3 = com_search(q->g().st);
   EXPECT_FALSE(same_move(level3, up.move));
   // After the level-3 move the lower side has a reply that escapes for good.
   s4::Position after = from_board(s, SENTE);
@@ -141,8 +141,9 @@ TEST(Search4Play, FindsAMateInThreeLevel3Misses) {
       break;
     }
   ASSERT_EQ(after.side, LOWER);
-  EXPECT_LT(searcher.search(after, Limits{0, 400000, 0}).score, MATE_BOUND);
-  EXPECT_GT(searcher.search(after, Limits{0, 400000, 0}).score, -MATE_BOUND);
+  const int score = searcher.search(after, Limits{0, 1000000, 0}).score;
+  EXPECT_LT(score, MATE_BOUND);
+  EXPECT_GT(score, -MATE_BOUND);
 }
 
 // A lower rook stands unguarded in front of an upper gold.

@@ -73,7 +73,7 @@ ComMove LevelPlayer::choose(const BoardState& in, int side_code, const std::vect
   s.timer1_enabled = false;
   勢力調査(s);
   const double t0 = s4::wall_seconds();
-  const ComMove m = com_search(*game_);
+  const ComMove m = com_search(s);
   last_seconds = s4::wall_seconds() - t0;
   last_nodes = 0;
   return side_code > 0 ? m : unrotate(m);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/search.h"
+#include "model/search_state.h"
 #include "engine/search4.h"
 #include "model/game.h"
 #include "tools/match/quiet_ports.h"

@@ -49,9 +49,7 @@ constexpr int MOBILITY_WEIGHT = 2;     // per square a piece bears on
 constexpr int ENEMY_CAMP_WEIGHT = 3;   // extra per square held in the opponent's three rows
 constexpr int WARP_THREAT_DIV = 3;     // a piece on a warp partner: this fraction of its value
 constexpr int TEMPO = 20;
-// The side to move can save one piece that stands attacked and unguarded,
-// rarely two: the second is counted as this fraction lost, the first as a
-// smaller one (saving it costs the move).
+// Shares of the side to move's unguarded attacked pieces counted as lost.
 constexpr int SECOND_HANGING_DIV = 2;
 constexpr int FIRST_HANGING_DIV = 10;
 
@@ -77,7 +75,48 @@ inline bool can_drop(const Position& p, int side, int s) {
   return p.hand[side][FU] != 0 && p.pawns[side][x_of(s)] == 0;
 }
 
-int king_danger(const Position& p, const Influence& inf, int side) {
+inline bool shelters(int kind) { return kind == KI || kind == GI || kind == TO || kind == NG; }
+
+// What one pass over the board finds out.
+struct Survey {
+  int material[2] = {0, 0};
+  int mobility[2] = {0, 0};
+  int guards[2] = {0, 0};  // golds and silvers within two squares of their king
+  int hanging[2] = {0, 0};  // the side to move's two most valuable unguarded attacked pieces
+  int warps[NSQ];
+  int warp_count = 0;
+};
+
+void survey(const Position& p, const Influence& inf, Survey& v) {
+  for (int s = 0; s < NSQ; ++s) {
+    if (p.warp[s] != 0) v.warps[v.warp_count++] = s;
+    for (int side = 0; side < 2; ++side) {
+      const int c = inf.count[side][s];
+      if (c == 0) continue;
+      v.mobility[side] += MOBILITY_WEIGHT * c;
+      if (in_zone(side, y_of(s)) && c > inf.count[1 - side][s]) v.mobility[side] += ENEMY_CAMP_WEIGHT;
+    }
+    const int q = p.sq[s];
+    if (q == 0) continue;
+    const int side = side_of(q), kind = kind_of(q);
+    v.material[side] += BOARD_VALUE[kind];
+    if (shelters(kind) && p.king[side] != NO_SQ && near(s, p.king[side], 2)) ++v.guards[side];
+    if (side == p.side && kind != OU && inf.count[1 - side][s] != 0 && inf.count[side][s] == 0) {
+      const int value = BOARD_VALUE[kind];
+      if (value > v.hanging[0]) {
+        v.hanging[1] = v.hanging[0];
+        v.hanging[0] = value;
+      } else if (value > v.hanging[1]) {
+        v.hanging[1] = value;
+      }
+    }
+  }
+  for (int side = 0; side < 2; ++side)
+    for (int slot = 1; slot <= HAND_SLOTS; ++slot)
+      v.material[side] += HAND_VALUE[slot] * p.hand[side][slot];
+}
+
+int king_danger(const Position& p, const Influence& inf, const Survey& v, int side) {
   const int k = p.king[side];
   if (k == NO_SQ) return 0;
   const int them = 1 - side;
@@ -95,61 +134,35 @@ int king_danger(const Position& p, const Influence& inf, int side) {
   for (int slot = 1; slot <= HAND_SLOTS; ++slot) hand_units += HAND_UNIT[slot] * p.hand[them][slot];
   units += std::min(hand_units, HAND_UNIT_CAP);
   // A warp square the enemy can enter carries its piece next to the king.
-  for (int w = 0; w < NSQ; ++w) {
-    if (p.warp[w] == 0) continue;
-    const int pt = p.partner(w);
+  for (int i = 0; i < v.warp_count; ++i) {
+    const int w = v.warps[i], pt = p.partner(w);
     if (pt == NO_SQ || !touches(pt, k) || own(p.sq[w], them)) continue;
     if (inf.count[them][w] > 0 || can_drop(p, them, w)) units += PORTAL_UNIT;
   }
   return std::min(units * units * DANGER_SCALE_NUM / DANGER_SCALE_DEN, DANGER_CAP);
 }
 
-int king_shelter(const Position& p, int side) {
+int king_shelter(const Position& p, const Survey& v, int side) {
   const int k = p.king[side];
   if (k == NO_SQ) return 0;
-  int guards = 0;
-  for (int s = 0; s < NSQ; ++s) {
-    const int q = p.sq[s];
-    if (!own(q, side)) continue;
-    const int kind = kind_of(q);
-    if ((kind == KI || kind == GI || kind == TO || kind == NG) && near(s, k, 2)) ++guards;
-  }
-  int bonus = KING_GUARD_BONUS * std::min(guards, KING_GUARDS_COUNTED);
+  int bonus = KING_GUARD_BONUS * std::min(v.guards[side], KING_GUARDS_COUNTED);
   if (home_row_distance(side, k) <= 1) bonus += KING_HOME_BONUS;
   return bonus;
 }
 
 // A piece standing on a warp partner is lost to whatever enters the other square.
-int warp_threats(const Position& p, const Influence& inf, int side) {
+int warp_threats(const Position& p, const Influence& inf, const Survey& v, int side) {
   const int them = 1 - side;
   int best = 0;
-  for (int w = 0; w < NSQ; ++w) {
-    if (p.warp[w] == 0) continue;
-    const int pt = p.partner(w);
+  for (int i = 0; i < v.warp_count; ++i) {
+    const int w = v.warps[i], pt = p.partner(w);
     if (pt == NO_SQ || !own(p.sq[pt], them) || own(p.sq[w], side)) continue;
     if (inf.count[side][w] == 0 && !can_drop(p, side, w)) continue;
     const int kind = kind_of(p.sq[pt]);
-    const int v = kind == OU ? DANGER_CAP : BOARD_VALUE[kind];
-    best = std::max(best, v / WARP_THREAT_DIV);
+    const int value = kind == OU ? DANGER_CAP : BOARD_VALUE[kind];
+    best = std::max(best, value / WARP_THREAT_DIV);
   }
   return best;
-}
-
-int hanging_penalty(const Position& p, const Influence& inf, int side) {
-  int first = 0, second = 0;
-  for (int s = 0; s < NSQ; ++s) {
-    const int q = p.sq[s];
-    if (!own(q, side) || kind_of(q) == OU) continue;
-    if (inf.count[1 - side][s] == 0 || inf.count[side][s] != 0) continue;
-    const int v = BOARD_VALUE[kind_of(q)];
-    if (v > first) {
-      second = first;
-      first = v;
-    } else if (v > second) {
-      second = v;
-    }
-  }
-  return first / FIRST_HANGING_DIV + second / SECOND_HANGING_DIV;
 }
 
 }  // namespace
@@ -167,32 +180,20 @@ void compute_influence(const Position& p, Influence& inf) {
   }
 }
 
-SideTerms side_terms(const Position& p, const Influence& inf, int side) {
-  SideTerms t;
-  const int them = 1 - side;
-  for (int s = 0; s < NSQ; ++s) {
-    const int q = p.sq[s];
-    if (own(q, side)) t.material += BOARD_VALUE[kind_of(q)];
-    const int c = inf.count[side][s];
-    if (c == 0) continue;
-    t.mobility += MOBILITY_WEIGHT * c;
-    if (in_zone(side, y_of(s)) && c > inf.count[them][s]) t.mobility += ENEMY_CAMP_WEIGHT;
-  }
-  for (int slot = 1; slot <= HAND_SLOTS; ++slot) t.material += HAND_VALUE[slot] * p.hand[side][slot];
-  t.king_safety = king_shelter(p, side) - king_danger(p, inf, side);
-  t.warp = warp_threats(p, inf, side);
-  return t;
-}
-
 int evaluate(const Position& p) {
   Influence inf;
   compute_influence(p, inf);
+  Survey v;
+  survey(p, inf, v);
   int score[2];
-  for (int side = 0; side < 2; ++side) {
-    const SideTerms t = side_terms(p, inf, side);
-    score[side] = t.material + t.king_safety + t.mobility + t.warp;
-  }
-  return score[p.side] - score[1 - p.side] + TEMPO - hanging_penalty(p, inf, p.side);
+  for (int side = 0; side < 2; ++side)
+    score[side] = v.material[side] + v.mobility[side] + king_shelter(p, v, side) -
+                  king_danger(p, inf, v, side) + warp_threats(p, inf, v, side);
+  // The side to move can save one piece that stands attacked and unguarded,
+  // rarely two: the second is counted as half lost, the first as a little
+  // (saving it costs the move).
+  const int hanging = v.hanging[0] / FIRST_HANGING_DIV + v.hanging[1] / SECOND_HANGING_DIV;
+  return score[p.side] - score[1 - p.side] + TEMPO - hanging;
 }
 
 }  // namespace zv::s4

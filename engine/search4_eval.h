@@ -15,15 +15,6 @@ struct Influence {
 };
 void compute_influence(const Position& p, Influence& inf);
 
-// Terms of the evaluation for one side, for tests and tuning.
-struct SideTerms {
-  int material = 0;
-  int king_safety = 0;  // negative: the danger to this side's king
-  int mobility = 0;
-  int warp = 0;         // threats through warp squares
-};
-SideTerms side_terms(const Position& p, const Influence& inf, int side);
-
 // Score of the position for the side to move, in hundredths of a pawn or so.
 int evaluate(const Position& p);
 

@@ -66,12 +66,15 @@ void give_back(Position& p, int s, int c) {
 
 }  // namespace
 
-int Position::partner(int s) const {
-  const int k = warp[s];
-  if (k == 0) return NO_SQ;
+void Position::link_colour(int colour) {
+  int first = NO_SQ, second = NO_SQ;
+  for (int t = 0; t < NSQ; ++t) {
+    if (warp[t] != colour) continue;
+    if (first == NO_SQ) first = t;
+    else if (second == NO_SQ) second = t;
+  }
   for (int t = 0; t < NSQ; ++t)
-    if (t != s && warp[t] == k) return t;
-  return NO_SQ;
+    if (warp[t] == colour) pair[t] = static_cast<std::int8_t>(t == first ? second : first);
 }
 
 std::uint64_t Position::compute_key() const {
@@ -126,6 +129,7 @@ void Position::make(Move m, Undo& u) {
       if (warp[t] == colour) {
         u.warp_bits[t >> 6] |= 1ull << (t & 63);
         warp[t] = 0;
+        pair[t] = NO_SQ;
         key ^= ZOBRIST.warp[t][warp_index(colour)];
       }
     if (sq[pt] != 0) {
@@ -156,6 +160,7 @@ void Position::unmake(const Undo& u) {
     if (u.captured2 != 0) give_back(*this, land, u.captured2);
     for (int t = 0; t < NSQ; ++t)
       if (u.warp_bits[t >> 6] & (1ull << (t & 63))) warp[t] = u.warp_colour;
+    link_colour(u.warp_colour);
   }
   if (u.captured != 0) give_back(*this, to, u.captured);
   if (move_is_drop(m)) {
@@ -217,6 +222,7 @@ Position from_board(const BoardState& s, int side_code) {
     p.hand[UPPER][k] = static_cast<std::uint8_t>(s.com_hand[k] > 0 ? s.com_hand[k] : 0);
     p.hand[LOWER][k] = static_cast<std::uint8_t>(s.man_hand[k] > 0 ? s.man_hand[k] : 0);
   }
+  for (int colour = IRVU_FIRST; colour <= IRVU_LAST; ++colour) p.link_colour(colour);
   p.side = side_code > 0 ? UPPER : LOWER;
   p.key = p.compute_key();
   return p;

@@ -94,6 +94,7 @@ struct Undo {
 struct Position {
   std::int8_t sq[NSQ] = {};
   std::uint8_t warp[NSQ] = {};   // 0 or the colour code 16..19
+  std::int8_t pair[NSQ];         // partner of each warp square (NO_SQ: none), kept with warp
   std::uint8_t hand[2][8] = {};  // [side][slot 1..7]
   std::uint8_t pawns[2][10] = {};  // unpromoted pawns per column 1..9
   std::int8_t king[2] = {NO_SQ, NO_SQ};
@@ -101,9 +102,14 @@ struct Position {
   int winner = -1;   // the side that captured a king, -1 while the game runs
   std::uint64_t key = 0;
 
+  Position() {
+    for (auto& v : pair) v = NO_SQ;
+  }
   // The partner square of the warp square s: the first other square of the
   // same colour in scan order, NO_SQ when there is none.
-  int partner(int s) const;
+  int partner(int s) const { return pair[s]; }
+  // Sets the partners of every square of one colour from the warp map.
+  void link_colour(int colour);
   void make(Move m, Undo& u);
   void unmake(const Undo& u);
   std::uint64_t compute_key() const;  // from scratch, for set-up and tests

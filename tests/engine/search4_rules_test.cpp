@@ -21,7 +21,7 @@ std::vector<test4::Position> positions() {
 
 bool same(const s4::Position& a, const s4::Position& b) {
   for (int s = 0; s < NSQ; ++s)
-    if (a.sq[s] != b.sq[s] || a.warp[s] != b.warp[s]) return false;
+    if (a.sq[s] != b.sq[s] || a.warp[s] != b.warp[s] || a.partner(s) != b.partner(s)) return false;
   for (int side = 0; side < 2; ++side) {
     for (int k = 1; k <= HAND_SLOTS; ++k)
       if (a.hand[side][k] != b.hand[side][k]) return false;

@@ -41,8 +41,8 @@ void BM_Search4NodesPerSecond(benchmark::State& state) {
   const double rate = seconds > 0 ? nodes / seconds : 0;
   state.counters["nodes/s"] = rate;
   std::printf("level 4: %.0f nodes/s, mean depth %.1f at %lld nodes (%zu positions)\n", rate,
-              static_cast<double>(depth_sum) / suite.size(), static_cast<long long>(NODES_PER_POSITION),
-              suite.size());
+              static_cast<double>(depth_sum) / suite.size(),
+              static_cast<long long>(NODES_PER_POSITION), suite.size());
 }
 BENCHMARK(BM_Search4NodesPerSecond)->Iterations(1)->Unit(benchmark::kMillisecond);
 

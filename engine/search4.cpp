@@ -19,13 +19,13 @@ enum Bound : std::uint8_t { BOUND_NONE, BOUND_UPPER, BOUND_LOWER, BOUND_EXACT };
 
 constexpr int NULL_MOVE_REDUCTION = 2;
 constexpr int NULL_MOVE_MIN_DEPTH = 3;
-constexpr int FUTILITY_MARGIN = 250;      // at depth 1, quiet moves this far below alpha are skipped
-constexpr int DELTA_MARGIN = 200;         // quiescence: captures that cannot reach alpha
+constexpr int FUTILITY_MARGIN = 250;  // at depth 1, quiet moves this far below alpha are skipped
+constexpr int DELTA_MARGIN = 200;     // quiescence: captures that cannot reach alpha
 constexpr int QUIESCE_EVASION_PLIES = 2;  // in check this deep into quiescence: every move
 constexpr int LMR_MIN_DEPTH = 3;
 constexpr int LMR_FIRST_MOVE = 3;  // moves before this index are never reduced
 constexpr int LMR_DEEP_MOVE = 12;
-constexpr int CHECK_NODES = 1023;  // the clock is read every this many nodes + 1
+constexpr int CHECK_NODES = 1023;     // the clock is read every this many nodes + 1
 constexpr int CHECK_MATE_NODES = 31;  // a mate-search node costs a whole move list
 // A new iteration is not begun once this share of the time is spent: it
 // would most likely not finish.
@@ -61,7 +61,9 @@ Searcher::Searcher(int tt_bits)
       frames_(MAX_PLY + 1),
       history_(2 * (NSQ + HAND_SLOTS) * NSQ) {}
 
-void Searcher::set_game_history(const std::vector<std::uint64_t>& keys) { game_keys_ = keys; }
+void Searcher::set_game_history(const std::vector<std::uint64_t>& keys) {
+  game_keys_ = keys;
+}
 
 bool Searcher::out_of_budget() {
   if (aborted_) return true;
@@ -108,9 +110,12 @@ void Searcher::order(int ply, Move tt_move) {
     } else {
       s = order_score(pos_, m);
       if (s < ORDER_QUIET_CEILING) {
-        if (m == killers_[ply][0]) s = ORDER_KILLER1;
-        else if (m == killers_[ply][1]) s = ORDER_KILLER2;
-        else s += hist[move_from(m) * NSQ + move_to(m)];
+        if (m == killers_[ply][0])
+          s = ORDER_KILLER1;
+        else if (m == killers_[ply][1])
+          s = ORDER_KILLER2;
+        else
+          s += hist[move_from(m) * NSQ + move_to(m)];
       }
     }
     f.scores[i] = s;
@@ -274,7 +279,8 @@ int Searcher::alphabeta(int depth, int alpha, int beta, int ply, bool null_ok) {
     if (f.moves.size > 0 && static_eval > -INF) return static_eval;
     return -(MATE - ply);
   }
-  const int bound = best >= beta ? BOUND_LOWER : (best > alpha_at_start ? BOUND_EXACT : BOUND_UPPER);
+  const int bound =
+      best >= beta ? BOUND_LOWER : (best > alpha_at_start ? BOUND_EXACT : BOUND_UPPER);
   tt_store(depth, best, bound, best_move, ply);
   return best;
 }
@@ -316,7 +322,6 @@ Result Searcher::search(const Position& root, const Limits& limits, const std::a
   const double started = wall_seconds();
   pos_ = root;
   root_side_ = root.side;
-  limits_ = limits;
   stop_ = stop;
   nodes_ = 0;
   aborted_ = false;

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/search_state.h"
 #include "engine/search4_position.h"
+#include "model/search_state.h"
 #include "model/state.h"
 
 namespace zv::s4 {
@@ -44,11 +44,13 @@ class Searcher {
   // Positions seen before the root in the game (their keys), so the search
   // can see a repetition coming.
   void set_game_history(const std::vector<std::uint64_t>& keys);
-  Result search(const Position& root, const Limits& limits, const std::atomic<bool>* stop = nullptr);
+  Result search(const Position& root, const Limits& limits,
+                const std::atomic<bool>* stop = nullptr);
   // The first move of a mate in at most max_moves moves of the side to move
   // (every reply lets its king be taken), found within `nodes`; 0 when none.
   // moves_out: in how many moves.
-  Move mate_search(const Position& root, int max_moves, std::int64_t nodes, int* moves_out = nullptr);
+  Move mate_search(const Position& root, int max_moves, std::int64_t nodes,
+                   int* moves_out = nullptr);
 
  private:
   struct Entry {
@@ -85,7 +87,6 @@ class Searcher {
   std::vector<std::uint64_t> game_keys_;
   Move killers_[MAX_PLY + 1][2]{};
   std::vector<int> history_;  // [side][from][to]
-  Limits limits_{};
   const std::atomic<bool>* stop_ = nullptr;
   std::int64_t nodes_ = 0, node_budget_ = 0;
   double deadline_ = 0, start_ = 0;

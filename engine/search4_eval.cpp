@@ -12,21 +12,21 @@ namespace zv::s4 {
 namespace {
 
 constexpr int BOARD_VALUE[KIND_COUNT] = {
-    0,    // none
-    90,   // pawn
-    260,  // lance
-    290,  // knight
-    420,  // silver
-    470,  // gold
-    620,  // bishop
-    720,  // rook
-    0,    // king: its loss ends the game
-    480,  // tokin: a gold that costs the opponent only a pawn
-    470,  // promoted lance
-    470,  // promoted knight
-    470,  // promoted silver
-    880,  // horse
-    1010, // dragon
+    0,     // none
+    90,    // pawn
+    260,   // lance
+    290,   // knight
+    420,   // silver
+    470,   // gold
+    620,   // bishop
+    720,   // rook
+    0,     // king: its loss ends the game
+    480,   // tokin: a gold that costs the opponent only a pawn
+    470,   // promoted lance
+    470,   // promoted knight
+    470,   // promoted silver
+    880,   // horse
+    1010,  // dragon
 };
 // A piece in hand can go anywhere: worth a little more than on the board.
 constexpr int HAND_VALUE[HAND_SLOTS + 1] = {0, 105, 290, 320, 460, 510, 680, 800};
@@ -42,12 +42,12 @@ constexpr int DANGER_SCALE_NUM = 1, DANGER_SCALE_DEN = 2;
 constexpr int DANGER_CAP = 1500;
 constexpr int KING_GUARD_BONUS = 22;  // an own gold or silver within two squares
 constexpr int KING_GUARDS_COUNTED = 3;
-constexpr int KING_HOME_BONUS = 30;   // the king still in its own two back rows
+constexpr int KING_HOME_BONUS = 30;  // the king still in its own two back rows
 constexpr int PORTAL_UNIT = 3;  // a warp square the enemy reaches whose partner touches the king
 
-constexpr int MOBILITY_WEIGHT = 2;     // per square a piece bears on
-constexpr int ENEMY_CAMP_WEIGHT = 3;   // extra per square held in the opponent's three rows
-constexpr int WARP_THREAT_DIV = 3;     // a piece on a warp partner: this fraction of its value
+constexpr int MOBILITY_WEIGHT = 2;    // per square a piece bears on
+constexpr int ENEMY_CAMP_WEIGHT = 3;  // extra per square held in the opponent's three rows
+constexpr int WARP_THREAT_DIV = 3;    // a piece on a warp partner: this fraction of its value
 constexpr int TEMPO = 20;
 // Shares of the side to move's unguarded attacked pieces counted as lost.
 constexpr int SECOND_HANGING_DIV = 2;
@@ -75,13 +75,15 @@ inline bool can_drop(const Position& p, int side, int s) {
   return p.hand[side][FU] != 0 && p.pawns[side][x_of(s)] == 0;
 }
 
-inline bool shelters(int kind) { return kind == KI || kind == GI || kind == TO || kind == NG; }
+inline bool shelters(int kind) {
+  return kind == KI || kind == GI || kind == TO || kind == NG;
+}
 
 // What one pass over the board finds out.
 struct Survey {
   int material[2] = {0, 0};
   int mobility[2] = {0, 0};
-  int guards[2] = {0, 0};  // golds and silvers within two squares of their king
+  int guards[2] = {0, 0};   // golds and silvers within two squares of their king
   int hanging[2] = {0, 0};  // the side to move's two most valuable unguarded attacked pieces
   int warps[NSQ];
   int warp_count = 0;
@@ -94,7 +96,8 @@ void survey(const Position& p, const Influence& inf, Survey& v) {
       const int c = inf.count[side][s];
       if (c == 0) continue;
       v.mobility[side] += MOBILITY_WEIGHT * c;
-      if (in_zone(side, y_of(s)) && c > inf.count[1 - side][s]) v.mobility[side] += ENEMY_CAMP_WEIGHT;
+      if (in_zone(side, y_of(s)) && c > inf.count[1 - side][s])
+        v.mobility[side] += ENEMY_CAMP_WEIGHT;
     }
     const int q = p.sq[s];
     if (q == 0) continue;
@@ -167,8 +170,12 @@ int warp_threats(const Position& p, const Influence& inf, const Survey& v, int s
 
 }  // namespace
 
-int board_value(int kind) { return BOARD_VALUE[kind]; }
-int hand_value(int kind) { return HAND_VALUE[kind]; }
+int board_value(int kind) {
+  return BOARD_VALUE[kind];
+}
+int hand_value(int kind) {
+  return HAND_VALUE[kind];
+}
 
 void compute_influence(const Position& p, Influence& inf) {
   std::fill(&inf.count[0][0], &inf.count[0][0] + 2 * NSQ, std::uint8_t{0});

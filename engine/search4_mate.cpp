@@ -97,7 +97,8 @@ Move Searcher::find_mate(int max_moves, int* moves_out) {
   return 0;
 }
 
-Move Searcher::mate_search(const Position& root, int max_moves, std::int64_t nodes, int* moves_out) {
+Move Searcher::mate_search(const Position& root, int max_moves, std::int64_t nodes,
+                           int* moves_out) {
   pos_ = root;
   nodes_ = 0;
   node_budget_ = nodes;

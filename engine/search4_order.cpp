@@ -24,7 +24,9 @@ inline int swing(int piece) {
   return k == OU ? 10 * board_value(RY) : board_value(k) + hand_value(base_kind(k));
 }
 
-inline int sign(int v) { return (v > 0) - (v < 0); }
+inline int sign(int v) {
+  return (v > 0) - (v < 0);
+}
 
 }  // namespace
 

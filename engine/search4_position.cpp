@@ -1,7 +1,8 @@
 // Make/unmake, the Zobrist key and the conversion from the game's state.
+#include "engine/search4_position.h"
+
 #include <cstdlib>
 
-#include "engine/search4_position.h"
 #include "engine/search4_tables.h"
 
 namespace zv::s4 {
@@ -11,7 +12,9 @@ namespace {
 inline std::uint64_t piece_key(int s, int piece) {
   return ZOBRIST.piece[s][piece + PIECE_INDEX_OFFSET];
 }
-inline int hand_key_index(int count) { return count < MAX_HAND_COUNT ? count : MAX_HAND_COUNT - 1; }
+inline int hand_key_index(int count) {
+  return count < MAX_HAND_COUNT ? count : MAX_HAND_COUNT - 1;
+}
 inline std::uint64_t hand_key(int side, int slot, int count) {
   return ZOBRIST.hand[side][slot][hand_key_index(count)];
 }
@@ -70,8 +73,10 @@ void Position::link_colour(int colour) {
   int first = NO_SQ, second = NO_SQ;
   for (int t = 0; t < NSQ; ++t) {
     if (warp[t] != colour) continue;
-    if (first == NO_SQ) first = t;
-    else if (second == NO_SQ) second = t;
+    if (first == NO_SQ)
+      first = t;
+    else if (second == NO_SQ)
+      second = t;
   }
   for (int t = 0; t < NSQ; ++t)
     if (warp[t] == colour) pair[t] = static_cast<std::int8_t>(t == first ? second : first);
@@ -178,28 +183,58 @@ void Position::unmake(const Undo& u) {
 int piece_from_code(int code) {
   int kind;
   switch (std::abs(code)) {
-    case UE_HU: kind = FU; break;
-    case UE_TO: kind = TO; break;
-    case UE_KYOU: kind = KY; break;
-    case UE_NARIKYOU: kind = NY; break;
-    case UE_KEI: kind = KE; break;
-    case UE_NARIKEI: kind = NK; break;
-    case UE_GIN: kind = GI; break;
-    case UE_NARIGIN: kind = NG; break;
-    case UE_KIN: case UE_NARIKIN: kind = KI; break;
-    case UE_KAKU: kind = KA; break;
-    case UE_UMA: kind = UM; break;
-    case UE_SYA: kind = HI; break;
-    case UE_RYU: kind = RY; break;
-    case UE_OU: kind = OU; break;
-    default: return 0;
+    case UE_HU:
+      kind = FU;
+      break;
+    case UE_TO:
+      kind = TO;
+      break;
+    case UE_KYOU:
+      kind = KY;
+      break;
+    case UE_NARIKYOU:
+      kind = NY;
+      break;
+    case UE_KEI:
+      kind = KE;
+      break;
+    case UE_NARIKEI:
+      kind = NK;
+      break;
+    case UE_GIN:
+      kind = GI;
+      break;
+    case UE_NARIGIN:
+      kind = NG;
+      break;
+    case UE_KIN:
+    case UE_NARIKIN:
+      kind = KI;
+      break;
+    case UE_KAKU:
+      kind = KA;
+      break;
+    case UE_UMA:
+      kind = UM;
+      break;
+    case UE_SYA:
+      kind = HI;
+      break;
+    case UE_RYU:
+      kind = RY;
+      break;
+    case UE_OU:
+      kind = OU;
+      break;
+    default:
+      return 0;
   }
   return code > 0 ? kind : -kind;
 }
 
 int game_code(int piece) {
-  static constexpr int CODES[KIND_COUNT] = {0,      UE_HU,       UE_KYOU,     UE_KEI, UE_GIN,
-                                            UE_KIN, UE_KAKU,     UE_SYA,      UE_OU,  UE_TO,
+  static constexpr int CODES[KIND_COUNT] = {0,           UE_HU,      UE_KYOU,    UE_KEI, UE_GIN,
+                                            UE_KIN,      UE_KAKU,    UE_SYA,     UE_OU,  UE_TO,
                                             UE_NARIKYOU, UE_NARIKEI, UE_NARIGIN, UE_UMA, UE_RYU};
   const int c = CODES[kind_of(piece)];
   return piece < 0 ? -c : c;

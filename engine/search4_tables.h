@@ -45,7 +45,9 @@ constexpr Zobrist make_zobrist() {
 }
 inline constexpr Zobrist ZOBRIST = make_zobrist();
 
-constexpr int warp_index(int colour) { return colour == 0 ? 0 : colour - IRVU_FIRST + 1; }
+constexpr int warp_index(int colour) {
+  return colour == 0 ? 0 : colour - IRVU_FIRST + 1;
+}
 
 // For each side and kind: the directions it steps one square (bit d of
 // DIR_DX/DIR_DY) and the directions it slides; knights separately.
@@ -71,8 +73,8 @@ constexpr KindMoves make_kind_moves() {
     const std::uint8_t orth = bit(0, -1) | bit(0, 1) | bit(-1, 0) | bit(1, 0);
     k.step[side][FU] = bit(0, f);
     k.step[side][GI] = fwd3 | bit(-1, -f) | bit(1, -f);
-    k.step[side][KI] = k.step[side][TO] = k.step[side][NY] = k.step[side][NK] =
-        k.step[side][NG] = gold;
+    k.step[side][KI] = k.step[side][TO] = k.step[side][NY] = k.step[side][NK] = k.step[side][NG] =
+        gold;
     k.step[side][OU] = diag | orth;
     k.step[side][UM] = orth;
     k.step[side][RY] = diag;
@@ -84,7 +86,9 @@ constexpr KindMoves make_kind_moves() {
 }
 inline constexpr KindMoves KIND_MOVES = make_kind_moves();
 
-constexpr bool on_board(int x, int y) { return x >= 1 && x <= BAN_SIZE && y >= 1 && y <= BAN_SIZE; }
+constexpr bool on_board(int x, int y) {
+  return x >= 1 && x <= BAN_SIZE && y >= 1 && y <= BAN_SIZE;
+}
 
 // The square one step from s in direction d, or NO_SQ off the board.
 struct Neighbours {

@@ -5,7 +5,9 @@
 
 namespace zv::s4 {
 
-inline bool own(int piece, int side) { return piece != 0 && side_of(piece) == side; }
+inline bool own(int piece, int side) {
+  return piece != 0 && side_of(piece) == side;
+}
 
 // A pawn or lance on the last row, or a knight on the last two, could never
 // move again: such a move must promote.
@@ -18,9 +20,16 @@ inline bool must_promote(int side, int kind, int to_y) {
 
 inline bool may_promote(int side, int kind, int from, int to) {
   switch (kind) {
-    case FU: case KY: case KE: return in_zone(side, y_of(to));
-    case GI: case KA: case HI: return in_zone(side, y_of(to)) || in_zone(side, y_of(from));
-    default: return false;
+    case FU:
+    case KY:
+    case KE:
+      return in_zone(side, y_of(to));
+    case GI:
+    case KA:
+    case HI:
+      return in_zone(side, y_of(to)) || in_zone(side, y_of(from));
+    default:
+      return false;
   }
 }
 

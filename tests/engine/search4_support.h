@@ -79,8 +79,9 @@ inline std::string refusal(BoardState s, int side_code, const ComMove& m) {
   for (const MoveKey& k : rule_moves(s, side_code))
     if (k == MoveKey{m.sx, m.sy, m.dx, m.dy, m.result}) {
       const bool drop = m.sx == COM_HAND_X || m.sx == MAN_HAND_X;
-      const int on_origin = drop ? side_code * SLOT_CODE[side_code > 0 ? m.sy : m.sy - MAN_HAND_ROW_OFFSET]
-                                 : s.board[m.sx][m.sy];
+      const int on_origin =
+          drop ? side_code * SLOT_CODE[side_code > 0 ? m.sy : m.sy - MAN_HAND_ROW_OFFSET]
+               : s.board[m.sx][m.sy];
       return on_origin == m.source ? "" : "wrong source code";
     }
   return "not allowed by the rules";

@@ -43,19 +43,32 @@ bool parse(int argc, char** argv, Options& o) {
     char* end = nullptr;
     const long long n = std::strtoll(v.c_str(), &end, 10);
     const bool number = end != v.c_str() && *end == '\0' && n >= 0;
-    if (k == "--a") o.a = v;
-    else if (k == "--b") o.b = v;
-    else if (!number) return false;
-    else if (k == "--games") o.games = static_cast<int>(n);
-    else if (k == "--seed") o.seed = static_cast<std::uint64_t>(n);
-    else if (k == "--time-ms") o.limits.time_ms = static_cast<int>(n);
-    else if (k == "--jobs") o.jobs = static_cast<int>(n);
-    else if (k == "--nodes") o.limits.nodes = n;
-    else if (k == "--depth") o.limits.depth = static_cast<int>(n);
-    else if (k == "--move-limit") o.move_limit = static_cast<int>(n);
-    else if (k == "--first") o.first = static_cast<int>(n);
-    else if (k == "--trace") o.trace = n != 0;
-    else return false;
+    if (k == "--a")
+      o.a = v;
+    else if (k == "--b")
+      o.b = v;
+    else if (!number)
+      return false;
+    else if (k == "--games")
+      o.games = static_cast<int>(n);
+    else if (k == "--seed")
+      o.seed = static_cast<std::uint64_t>(n);
+    else if (k == "--time-ms")
+      o.limits.time_ms = static_cast<int>(n);
+    else if (k == "--jobs")
+      o.jobs = static_cast<int>(n);
+    else if (k == "--nodes")
+      o.limits.nodes = n;
+    else if (k == "--depth")
+      o.limits.depth = static_cast<int>(n);
+    else if (k == "--move-limit")
+      o.move_limit = static_cast<int>(n);
+    else if (k == "--first")
+      o.first = static_cast<int>(n);
+    else if (k == "--trace")
+      o.trace = n != 0;
+    else
+      return false;
   }
   return valid_level_name(o.a) && valid_level_name(o.b) && o.games > 0 && o.jobs > 0;
 }
@@ -88,7 +101,9 @@ int main(int argc, char** argv) {
       std::lock_guard<std::mutex> lock(out);
       std::printf("game %d: %s (%s) vs %s: %s, %s after %d moves; median ms %s %.0f, %s %.0f%s%s\n",
                   i + 1, a.c_str(), a_lower ? "先手" : "後手", b.c_str(),
-                  r.a_score > 0.75 ? "A wins" : r.a_score < 0.25 ? "B wins" : "draw",
+                  r.a_score > 0.75   ? "A wins"
+                  : r.a_score < 0.25 ? "B wins"
+                                     : "draw",
                   ending_name(r.ending), r.moves, a.c_str(), a_ms, b.c_str(), b_ms,
                   r.note.empty() ? "" : "; ", r.note.c_str());
       std::fflush(stdout);
@@ -111,11 +126,11 @@ int main(int argc, char** argv) {
     a_nodes += r.a_nodes;
     for (double t : r.a_seconds) a_total += t;
   }
-  std::printf("moves: %s %zu (median %.0f ms, max %.0f ms, %.0f nodes/s), %s %zu (median %.0f ms)\n",
-              a.c_str(), a_times.size(), 1000 * median(a_times),
-              a_times.empty() ? 0.0 : 1000 * *std::max_element(a_times.begin(), a_times.end()),
-              a_total > 0 ? a_nodes / a_total : 0.0, b.c_str(), b_times.size(),
-              1000 * median(b_times));
+  std::printf(
+      "moves: %s %zu (median %.0f ms, max %.0f ms, %.0f nodes/s), %s %zu (median %.0f ms)\n",
+      a.c_str(), a_times.size(), 1000 * median(a_times),
+      a_times.empty() ? 0.0 : 1000 * *std::max_element(a_times.begin(), a_times.end()),
+      a_total > 0 ? a_nodes / a_total : 0.0, b.c_str(), b_times.size(), 1000 * median(b_times));
   std::printf("%s\n", result_line(a, b, tally).c_str());
   return 0;
 }

@@ -12,17 +12,24 @@ namespace zv::match {
 
 namespace {
 
-bool is_drop(const ComMove& m) { return m.sx == COM_HAND_X || m.sx == MAN_HAND_X; }
+bool is_drop(const ComMove& m) {
+  return m.sx == COM_HAND_X || m.sx == MAN_HAND_X;
+}
 
 }  // namespace
 
 const char* ending_name(Ending e) {
   switch (e) {
-    case Ending::KingCaptured: return "king captured";
-    case Ending::NoMove: return "no move";
-    case Ending::IllegalMove: return "illegal move";
-    case Ending::Repetition: return "repetition";
-    case Ending::MoveLimit: return "move limit";
+    case Ending::KingCaptured:
+      return "king captured";
+    case Ending::NoMove:
+      return "no move";
+    case Ending::IllegalMove:
+      return "illegal move";
+    case Ending::Repetition:
+      return "repetition";
+    case Ending::MoveLimit:
+      return "move limit";
   }
   return "?";
 }
@@ -36,7 +43,8 @@ std::string check_move(BoardState& s, int side_code, const ComMove& m) {
     if (slot < 1 || slot > HAND_SLOTS) return "no such hand slot";
     const Hand& h = side_code > 0 ? s.com_hand : s.man_hand;
     if (h[slot] <= 0) return "an empty hand slot";
-    if (m.source != side_code * SLOT_CODE[slot] || m.result != m.source) return "a wrong drop piece";
+    if (m.source != side_code * SLOT_CODE[slot] || m.result != m.source)
+      return "a wrong drop piece";
   } else {
     if (m.sx < 1 || m.sx > BAN_SIZE || m.sy < 1 || m.sy > BAN_SIZE) return "origin off the board";
     if (s.board[m.sx][m.sy] != m.source) return "the piece is not on its origin";

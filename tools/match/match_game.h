@@ -20,7 +20,7 @@ struct GameResult {
   double a_score = 0.5;  // 1 A won, 0 A lost, 0.5 drawn
   Ending ending = Ending::MoveLimit;
   int moves = 0;
-  std::string note;  // what was wrong with an illegal move
+  std::string note;                          // what was wrong with an illegal move
   std::vector<double> a_seconds, b_seconds;  // time of each move
   std::int64_t a_nodes = 0, b_nodes = 0;
 };

@@ -11,9 +11,12 @@ constexpr double Z95 = 1.96;  // two-sided 95% of the normal distribution
 }
 
 void Tally::add(double a_score) {
-  if (a_score > 0.75) ++wins;
-  else if (a_score < 0.25) ++losses;
-  else ++draws;
+  if (a_score > 0.75)
+    ++wins;
+  else if (a_score < 0.25)
+    ++losses;
+  else
+    ++draws;
   score_sum += a_score;
   square_sum += a_score * a_score;
 }

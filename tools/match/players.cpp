@@ -48,7 +48,8 @@ LevelPlayer::LevelPlayer(int level) : level_(level) {
   game_->io = Ports{&canvas_, &sound_, &dialogs_, &clock_, &random_};
 }
 
-ComMove LevelPlayer::choose(const BoardState& in, int side_code, const std::vector<std::uint64_t>&) {
+ComMove LevelPlayer::choose(const BoardState& in, int side_code,
+                            const std::vector<std::uint64_t>&) {
   auto& s = game_->st;
   // The computer to move with every map and scratch value fresh, as after a human move.
   static_cast<EngineMaps&>(s) = EngineMaps{};
@@ -89,7 +90,9 @@ ComMove SearchPlayer::choose(const BoardState& s, int side_code,
   return m;
 }
 
-bool valid_level_name(const std::string& name) { return level_number(name) != 0; }
+bool valid_level_name(const std::string& name) {
+  return level_number(name) != 0;
+}
 
 std::unique_ptr<Player> make_player(const std::string& name, const s4::Limits& limits) {
   const int level = level_number(name);

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "model/search_state.h"
 #include "engine/search4.h"
 #include "model/game.h"
+#include "model/search_state.h"
 #include "tools/match/quiet_ports.h"
 
 namespace zv::match {
@@ -34,7 +34,8 @@ ComMove unrotate(const ComMove& m);
 class LevelPlayer : public Player {
  public:
   explicit LevelPlayer(int level);
-  ComMove choose(const BoardState& s, int side_code, const std::vector<std::uint64_t>& keys) override;
+  ComMove choose(const BoardState& s, int side_code,
+                 const std::vector<std::uint64_t>& keys) override;
 
  private:
   int level_;
@@ -49,7 +50,8 @@ class LevelPlayer : public Player {
 class SearchPlayer : public Player {
  public:
   explicit SearchPlayer(const s4::Limits& limits) : limits_(limits) {}
-  ComMove choose(const BoardState& s, int side_code, const std::vector<std::uint64_t>& keys) override;
+  ComMove choose(const BoardState& s, int side_code,
+                 const std::vector<std::uint64_t>& keys) override;
 
  private:
   s4::Limits limits_;

@@ -55,8 +55,14 @@ inline constexpr int PIC_ZORVANE = 1;
 inline constexpr int HAIKEI_MIDORI = 2, HAIKEI_TATAMI = 3, HAIKEI_TAKE = 4, HAIKEI_UCHU = 5,
                      HAIKEI_RENGA = 6;
 
+// The sign of each side's piece codes.
+inline constexpr int UE_SIGN = 1, SITA_SIGN = -1;
+
 // Sides and turns.
 inline constexpr int SENTE = 1, GOTE = -1, NO_TURN = 0;
+
+// Computer levels: 1-3 the one-move searcher, 4 the searching player.
+inline constexpr int COM_LEVEL_MIN = 1, COM_LEVEL_SEARCH = 4, COM_LEVEL_MAX = 4;
 
 // Game modes.
 inline constexpr int MODE_NONE = 0, MODE_HUMAN = 1, MODE_COM = 2;

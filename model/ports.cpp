@@ -32,6 +32,15 @@ struct NoRandom final : Random {
   double next() override { return 0; }
 };
 
+struct NoWorker final : Worker {
+  bool run(const Job& job, const std::function<void()>&) override {
+    const std::atomic<bool> never{false};
+    job(never);
+    return true;
+  }
+  bool real_time() const override { return false; }
+};
+
 }  // namespace
 
 Canvas& no_canvas() {
@@ -53,6 +62,10 @@ Clock& no_clock() {
 Random& no_random() {
   static NoRandom r;
   return r;
+}
+Worker& no_worker() {
+  static NoWorker w;
+  return w;
 }
 
 }  // namespace zv

@@ -1,6 +1,8 @@
 // The game reaches the outside world only through these small interfaces, so
 // the same procedures run in the window, in scripted sessions and in tests.
 #pragma once
+#include <atomic>
+#include <functional>
 #include <string_view>
 
 namespace zv {
@@ -52,14 +54,31 @@ struct Random {
   virtual double next() = 0;
 };
 
+// Long thinking away from the window's thread. run() calls job(stop) on a
+// worker thread and, until the job returns, keeps the window painting and
+// Esc working, calling tick() on the caller's thread every few milliseconds.
+// The job should return soon once stop is raised. run() answers false when
+// the program is ending: the job's result is then to be ignored.
+// real_time(): whether thinking may be limited by the wall clock; where time
+// is virtual (scripted sessions, tests) it is limited by work done instead,
+// so that the same session plays the same moves.
+struct Worker {
+  using Job = std::function<void(const std::atomic<bool>& stop)>;
+  virtual ~Worker() = default;
+  virtual bool run(const Job& job, const std::function<void()>& tick) = 0;
+  virtual bool real_time() const = 0;
+};
+
 // Ports nobody was given do nothing: nothing is drawn or played, every box is
-// answered OK (No when it asks), time stands still and chance always says 0.
+// answered OK (No when it asks), time stands still, chance always says 0 and
+// thinking is done at once on the caller's thread.
 // They hold no state, so one of each serves every game.
 Canvas& no_canvas();
 Sound& no_sound();
 Dialogs& no_dialogs();
 Clock& no_clock();
 Random& no_random();
+Worker& no_worker();
 
 struct Ports {
   Canvas* canvas = &no_canvas();
@@ -67,6 +86,7 @@ struct Ports {
   Dialogs* dialogs = &no_dialogs();
   Clock* clock = &no_clock();
   Random* random = &no_random();
+  Worker* worker = &no_worker();
 };
 
 }  // namespace zv

@@ -14,7 +14,7 @@ using Grid = std::array<std::array<int, 10>, 10>;  // (X, Y), index 0 unused
 using Hand = std::array<int, HAND_SLOTS + 1>;       // slots 1..7
 
 // Menu items that carry a check mark.
-enum MenuCheck { M_LEVEL1, M_LEVEL2, M_LEVEL3, M_MIDORI, M_TATAMI, M_TAKE, M_UCHU, M_RENGA,
+enum MenuCheck { M_LEVEL1, M_LEVEL2, M_LEVEL3, M_LEVEL4, M_MIDORI, M_TATAMI, M_TAKE, M_UCHU, M_RENGA,
                  M_SIDOU, M_KEIKA, M_BGM, MENU_CHECK_COUNT };
 
 struct BoardState {
@@ -55,7 +55,7 @@ struct SelectionState {
 
 // Window variables and menu check marks.
 struct WindowState {
-  bool checked[MENU_CHECK_COUNT] = {false, false, false, false, true /* TATAMI */};
+  bool checked[MENU_CHECK_COUNT] = {false, false, false, false, false, true /* TATAMI */};
   int background = HAIKEI_TATAMI;     // current background picture code, as the ticked item
   int guidance_colour = COL_WHITE;    // outline of a clicked piece that may not move now
   bool font_bold = false;             // the board coordinates switch the font to bold for good

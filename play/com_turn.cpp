@@ -96,7 +96,12 @@ void com_ban(Game& g) {
   描画_桝輪郭(g, COL_WHITE, 1, 8);
 
   paint::refresh(g);
-  const ComMove m = com_search(s, [&g] { Timer1_Timer(g); });
+  ComMove m;
+  if (s.com_level == COM_LEVEL_SEARCH) {
+    if (!level4_move(g, UE_SIGN, m)) return;  // the program is ending
+  } else {
+    m = com_search(s, [&g] { Timer1_Timer(g); });
+  }
   if (!m.found) {
     resign(g);
     return;

@@ -129,8 +129,8 @@ void START_Click(Game& g) {
 
 void レベル_設定(Game& g, int level) {
   auto& s = g.st;
-  s.checked[M_LEVEL1] = s.checked[M_LEVEL2] = s.checked[M_LEVEL3] = false;
-  if (level >= 1 && level <= 3) {
+  s.checked[M_LEVEL1] = s.checked[M_LEVEL2] = s.checked[M_LEVEL3] = s.checked[M_LEVEL4] = false;
+  if (level >= COM_LEVEL_MIN && level <= COM_LEVEL_MAX) {
     s.checked[M_LEVEL1 + level - 1] = true;
     s.com_level = level;
   }
@@ -148,6 +148,10 @@ void LEVEL2_Click(Game& g) {
 void LEVEL3_Click(Game& g) {
   erase_level_label(g);
   レベル_設定(g, 3);
+}
+void LEVEL4_Click(Game& g) {
+  erase_level_label(g);
+  レベル_設定(g, COM_LEVEL_SEARCH);
 }
 
 }  // namespace zv

@@ -32,7 +32,10 @@ constexpr double PANEL_X2 = X0 + CELL_W * (BAN_SIZE + 1), PANEL_Y2 = Y0 + CELL_H
 }  // namespace
 
 Form1::Form1(const Setup& setup, QWidget* parent)
-    : QMainWindow(parent), game_(std::make_unique<Game>()), sound_(setup.sound) {
+    : QMainWindow(parent),
+      game_(std::make_unique<Game>()),
+      sound_(setup.sound),
+      worker_(setup.real_time_thinking, [this] { return ended_; }) {
   setWindowTitle("Zorvane");
   setObjectName("Form1");
 
@@ -41,7 +44,7 @@ Form1::Form1(const Setup& setup, QWidget* parent)
   setCentralWidget(view_);
   view_->setFocus();
 
-  game_->io = Ports{view_, sound_, setup.dialogs, setup.clock, setup.random};
+  game_->io = Ports{view_, sound_, setup.dialogs, setup.clock, setup.random, &worker_};
 
   build_menus();
 
@@ -207,7 +210,8 @@ void Form1::closeEvent(QCloseEvent* e) {
 // ---- Commands -----------------------------------------------------------------
 
 void Form1::run(const MenuEntry& e) {
-  if (ended_) return;
+  // While the computer thinks only Esc and closing the window are taken.
+  if (ended_ || worker_.busy()) return;
   if (std::string_view(e.name) == "OWARI") {
     OWARI_Click();
     return;
@@ -231,7 +235,7 @@ bool Form1::choose_menu(std::string_view name, bool open_parents) {
 }
 
 void Form1::mouse_down(int button, int shift, double x, double y) {
-  if (ended_) return;
+  if (ended_ || worker_.busy()) return;
   Form_MouseDown(*game_, button, shift, x, y);
   sync();
 }
@@ -250,27 +254,27 @@ void Form1::type_text(int index, const std::string& text) {
 }
 
 void Form1::choose_drive(const std::string& root) {
-  if (ended_) return;
+  if (ended_ || worker_.busy()) return;
   game_->st.drive = root;
   Drive1_Change(*game_);
   sync();
 }
 
 void Form1::choose_folder(const std::string& path) {
-  if (ended_) return;
+  if (ended_ || worker_.busy()) return;
   game_->st.dir_path = path;
   Dir1_Change(*game_);
   sync();
 }
 
 void Form1::choose_file(const std::string& name) {
-  if (ended_) return;
+  if (ended_ || worker_.busy()) return;
   File1_Click(*game_, name);
   sync();
 }
 
 void Form1::press_return() {
-  if (ended_) return;
+  if (ended_ || worker_.busy()) return;
   Command1_Click(*game_);
   sync();
 }

@@ -10,6 +10,7 @@
 
 #include "model/game.h"
 #include "play/qt/sound_system.h"
+#include "play/qt/worker_qt.h"
 
 class QTimer;
 
@@ -28,12 +29,16 @@ class Form1 final : public QMainWindow {
     Random* random = nullptr;
     SoundSystem* sound = nullptr;
     bool run_timer = true;  // scripted sessions tick the timer themselves
+    // Thinking limited by the wall clock; scripted sessions, on a virtual
+    // clock, limit it by work so that they replay the same.
+    bool real_time_thinking = true;
   };
   explicit Form1(const Setup& setup, QWidget* parent = nullptr);
   ~Form1() override;
 
   Game& game() { return *game_; }
   BoardView* board_view() const { return view_; }
+  const ThreadWorker& worker() const { return worker_; }
   FilePanel* file_panel();  // made on first use
   QAction* action(std::string_view name) const;  // any menu entry (a submenu's own action too)
   QMenu* submenu(std::string_view name) const;
@@ -77,6 +82,7 @@ class Form1 final : public QMainWindow {
   std::unordered_map<std::string, QMenu*> menus_;
   bool shut_down_ = false;  // 終了処理 has run
   bool ended_ = false;
+  ThreadWorker worker_;
 };
 
 // Start-up as the user sees it: the window loads (its boxes held), appears

@@ -22,6 +22,7 @@ const MenuEntry TREE[] = {
     {"LEVEL1", "LEVEL1", "LEVEL", false, M_LEVEL1, LEVEL1_Click},
     {"LEVEL2", "LEVEL2", "LEVEL", false, M_LEVEL2, LEVEL2_Click},
     {"LEVEL3", "LEVEL3", "LEVEL", false, M_LEVEL3, LEVEL3_Click},
+    {"LEVEL4", "LEVEL4", "LEVEL", false, M_LEVEL4, LEVEL4_Click},
     {"OWARI", "終わり", "TAIKYOKU", false, NONE, nullptr},
     {"STOP", "局面", nullptr, true, NONE, STOP_Click},
     {"CANCEL", "最初", "STOP", false, NONE, CANCEL_Click},
@@ -43,6 +44,7 @@ const MenuEntry TREE[] = {
     {"SIDOU", "移動指導", "OPTION", false, M_SIDOU, SIDOU_Click},
     {"KEIKA", "経過時間", "OPTION", false, M_KEIKA, KEIKA_Click},
     {"BGM", "BGM", "OPTION", false, M_BGM, BGM_Click},
+    {"HINT", "ヒント", "OPTION", false, NONE, HINT_Click},
     {"VER", "その他", nullptr, false, NONE, VER_Click},
 };
 

@@ -216,7 +216,7 @@ const Scalar SCALARS[] = {
     {"com_side", &BoardState::com_side, GOTE, SENTE},
     {"winner", &BoardState::winner, GOTE, SENTE},
     {"game_mode", &BoardState::game_mode, MODE_NONE, MODE_COM},
-    {"com_level", &BoardState::com_level, 1, 3},
+    {"com_level", &BoardState::com_level, COM_LEVEL_MIN, COM_LEVEL_MAX},
     {"move_number", &BoardState::move_number, 0, HISTORY_MAX},
     {"history_index", &BoardState::history_index, 0, HISTORY_MAX},
     {"history_last", &BoardState::history_last, 0, HISTORY_MAX},

@@ -30,7 +30,7 @@ class Session {
         clock_(start.time),
         random_(start.seed),
         dialogs_(out),
-        form_(Form1::Setup{&dialogs_, &clock_, &random_, &sound, false}) {
+        form_(Form1::Setup{&dialogs_, &clock_, &random_, &sound, false, false}) {
     sound.set_observer([&out](std::string_view op, std::string_view file) {
       out << script::sound_line(op, file) << '\n';
     });

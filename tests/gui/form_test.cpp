@@ -81,6 +81,7 @@ const Item TREE[] = {
     {"LEVEL1", "LEVEL1", "LEVEL"},
     {"LEVEL2", "LEVEL2", "LEVEL"},
     {"LEVEL3", "LEVEL3", "LEVEL"},
+    {"LEVEL4", "LEVEL4", "LEVEL"},
     {"OWARI", "終わり", "TAIKYOKU"},
     {"STOP", "局面", ""},
     {"CANCEL", "最初", "STOP"},
@@ -102,6 +103,7 @@ const Item TREE[] = {
     {"SIDOU", "移動指導", "OPTION"},
     {"KEIKA", "経過時間", "OPTION"},
     {"BGM", "BGM", "OPTION"},
+    {"HINT", "ヒント", "OPTION"},
     {"VER", "その他", ""},
 };
 
@@ -127,8 +129,8 @@ TEST_F(Window, EveryMenuEntryWithItsCaptionInItsPlace) {
 
 TEST_F(Window, CheckMarksOnlyWhereTheGameKeepsThem) {
   make();
-  const std::set<std::string> checkable = {"LEVEL1", "LEVEL2", "LEVEL3", "MIDORI", "TATAMI", "TAKE",
-                                           "UCHU",   "RENGA",  "SIDOU",  "KEIKA",  "BGM"};
+  const std::set<std::string> checkable = {"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "MIDORI", "TATAMI",
+                                           "TAKE",   "UCHU",   "RENGA",  "SIDOU",  "KEIKA",  "BGM"};
   for (const Item& it : TREE)
     EXPECT_EQ(form->action(it.name)->isCheckable(), checkable.count(it.name) == 1) << it.name;
 }

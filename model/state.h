@@ -63,6 +63,8 @@ struct WindowState {
   // Folders of the settings file: the current folder and, when that cannot be
   // written, the user's configuration folder. Empty = the usual ones.
   std::string settings_dir, settings_config_dir;
+  // The player has been told (once) that the settings last only this session.
+  bool settings_session_only_told = false;
 };
 
 // Elapsed-time clock, seconds.

@@ -3,6 +3,7 @@
 #include "settings/settings.h"
 
 #include <array>
+#include <cstdio>
 #include <string>
 
 #include "play/play.h"
@@ -59,11 +60,24 @@ void apply_line(Game& g, const std::string& key, const std::string* value) {
   }
 }
 
+// Where nothing can be written the options simply last for this session. A
+// link the game will not write through is the one case the player could not
+// guess, so it is said once (the game has no log but the error stream).
+void write_or_keep(Game& g, std::string_view bytes) {
+  const SettingsWritten w = write_settings_file(settings_places(g.st), bytes);
+  if (w.link_refused && !g.st.settings_session_only_told) {
+    g.st.settings_session_only_told = true;
+    std::fputs(
+        "zorvane: Zorvane.ini is a link to something that is not a settings file; "
+        "it is left alone and the settings last for this session only\n",
+        stderr);
+  }
+}
+
 // The failure path: a new file of the four default lines, applied as written.
 // The guidance switch itself keeps its value here.
 void write_defaults(Game& g) {
-  if (auto bytes = utf8_to_cp932(DEFAULT_LINES))
-    write_settings_file(settings_places(g.st), *bytes);
+  if (auto bytes = utf8_to_cp932(DEFAULT_LINES)) write_or_keep(g, *bytes);
   set_background(g, HAIKEI_MIDORI);
   g.st.checked[M_SIDOU] = false;
   g.st.checked[M_KEIKA] = true;
@@ -82,6 +96,8 @@ void click_background(Game& g, int code, MenuCheck item) {
 }  // namespace
 
 bool apply_settings_bytes(Game& g, std::string_view bytes) {
+  // An empty file or one cut off mid-line is what an interrupted write leaves.
+  if (!settings_file_whole(bytes)) return false;
   auto lines = parse_settings(bytes);
   if (!lines) return false;
   for (const auto& line : *lines)
@@ -112,10 +128,7 @@ void 読込_環境設定ファイル(Game& g) {
   if (!bytes || !apply_settings_bytes(g, *bytes)) write_defaults(g);
 }
 
-void 書込_環境設定ファイル(Game& g) {
-  // Where nothing can be written the options simply last for this session.
-  write_settings_file(settings_places(g.st), settings_bytes(g.st));
-}
+void 書込_環境設定ファイル(Game& g) { write_or_keep(g, settings_bytes(g.st)); }
 
 void チェック設定(Game& g, int IN_背景種類) {
   for (const auto& b : BACKGROUNDS) g.st.checked[b.item] = b.code == IN_背景種類;

@@ -42,10 +42,23 @@ SettingsPlaces settings_places(const GameState& s);
 // The file to read: the current folder's, unless it cannot be written and the
 // configuration folder has one. Empty when there is none anywhere.
 std::filesystem::path settings_read_path(const SettingsPlaces& places);
-// Nothing when the file cannot be read whole.
+// Nothing when the file cannot be read whole (or is not a regular file).
 std::optional<std::string> read_settings_file(const std::filesystem::path& path);
-// Writes to the current folder, else to the configuration folder (created
-// when missing). Returns where it wrote; empty when it could not.
-std::filesystem::path write_settings_file(const SettingsPlaces& places, std::string_view bytes);
+
+// A file the writer could have written: not empty, every line ended and with
+// an "=". An empty file or one cut off in the middle of a line is damaged.
+bool settings_file_whole(std::string_view bytes);
+
+struct SettingsWritten {
+  std::filesystem::path where;  // empty when nothing was written
+  // The settings file is a link the game will not write through: it points
+  // nowhere, or to something that does not read as a settings file.
+  bool link_refused = false;
+};
+// Replaces the file in the current folder, else the one in the configuration
+// folder (created when missing); a failed write leaves the old file whole.
+// A link is written through only to a regular file that reads as a whole
+// settings file; any other link stops the writing altogether.
+SettingsWritten write_settings_file(const SettingsPlaces& places, std::string_view bytes);
 
 }  // namespace zv

@@ -14,6 +14,8 @@
 //   answer yes|no            the answer to the next Yes/No box (default yes)
 //   key N                    a key press with code N (27 is Esc)
 //   wait SECONDS             the clock moves on; Timer1 ticks every 50 ms of it
+//                            (only the last tick is run: the earlier ones
+//                            would be painted over unseen)
 //   text TextN VALUE, folder PATH, file NAME, press Command1
 //                            the file panel; refused while the control is hidden
 //   board C1..C81, warp W1..W81 (X outer, Y inner), hands M1..M7 U1..U7

@@ -9,10 +9,10 @@
 #define ZORVANE_VERSION "1.0.0"
 #endif
 #ifndef ZORVANE_HOME_PAGE
-#define ZORVANE_HOME_PAGE "https://zorvane.invalid/README.md"
+#define ZORVANE_HOME_PAGE "https://github.com/zorvane/zorvane"
 #endif
 #ifndef ZORVANE_EMAIL
-#define ZORVANE_EMAIL "zorvane@zorvane.invalid"
+#define ZORVANE_EMAIL "https://github.com/zorvane/zorvane/issues"
 #endif
 
 namespace zv {

@@ -166,7 +166,10 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedCase{"EmptyLineInside", GOOD_GUIDANCE + "\r\nBGM=ON\r\n"},
         DamagedCase{"BinaryJunk", std::string("\x7f" "ELF\x02\x01\x01\0\0\0\0\0\r\n\xff\xfe", 17)},
         DamagedCase{"NulOnly", std::string(40, '\0')},
-        DamagedCase{"HugeFile", GOOD_GUIDANCE + std::string(70000, 'x') + "=ON\r\n"}),
+        DamagedCase{"HugeFile", GOOD_GUIDANCE + std::string(70000, 'x') + "=ON\r\n"},
+        // What a write cut short leaves: nothing, or a line without its end.
+        DamagedCase{"Empty", ""},
+        DamagedCase{"CutOffMidLine", GOOD_GUIDANCE + "BGM=O"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SettingsRead, InvalidShiftJisMatchesNothingButIsNotDamage) {

@@ -36,6 +36,16 @@ constexpr const char* OFF = "OFF";
 
 constexpr const char* DEFAULT_LINES = "背景画=緑\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=ON\r\n";
 
+// A line the writer produces.
+bool written_line(const std::string& key, const std::string& value) {
+  if (key == KEY_BACKGROUND) {
+    for (const auto& b : BACKGROUNDS)
+      if (value == b.name) return true;
+    return false;
+  }
+  return (key == KEY_GUIDANCE || key == KEY_CLOCK || key == KEY_MUSIC) && (value == ON || value == OFF);
+}
+
 void set_background(Game& g, int code) {
   チェック設定(g, code);
   描画_背景(g, code);
@@ -95,8 +105,16 @@ void click_background(Game& g, int code, MenuCheck item) {
 
 }  // namespace
 
+bool settings_file_whole(std::string_view bytes) {
+  if (bytes.empty()) return false;
+  const auto lines = parse_settings(bytes);
+  if (!lines) return false;
+  if (bytes.back() == '\n' || bytes.back() == '\r') return true;
+  const SettingsLine& last = lines->back();
+  return last.key && last.value && written_line(*last.key, *last.value);
+}
+
 bool apply_settings_bytes(Game& g, std::string_view bytes) {
-  // An empty file or one cut off mid-line is what an interrupted write leaves.
   if (!settings_file_whole(bytes)) return false;
   auto lines = parse_settings(bytes);
   if (!lines) return false;

@@ -79,11 +79,6 @@ Put put(const fs::path& path, std::string_view bytes) {
 
 }  // namespace
 
-bool settings_file_whole(std::string_view bytes) {
-  if (bytes.empty() || (bytes.back() != '\n' && bytes.back() != '\r')) return false;
-  return parse_settings(bytes).has_value();
-}
-
 fs::path settings_read_path(const SettingsPlaces& places) {
   fs::path here = places.current / SETTINGS_FILE_NAME;
   fs::path there = places.config.empty() ? fs::path() : places.config / SETTINGS_FILE_NAME;

@@ -45,8 +45,10 @@ std::filesystem::path settings_read_path(const SettingsPlaces& places);
 // Nothing when the file cannot be read whole (or is not a regular file).
 std::optional<std::string> read_settings_file(const std::filesystem::path& path);
 
-// A file the writer could have written: not empty, every line ended and with
-// an "=". An empty file or one cut off in the middle of a line is damaged.
+// Not damaged: not empty, every line with an "=", and a last line without a
+// line end (which a hand-edited file may have) one the writer writes. What an
+// interrupted write leaves, an empty file or a line cut off, is damaged.
+// (Defined with the writer's lines, in settings.cpp.)
 bool settings_file_whole(std::string_view bytes);
 
 struct SettingsWritten {

@@ -155,10 +155,14 @@ class Soak {
       menu("START");
     }
     const int length = 40 + static_cast<int>(rng_() % (GAME_MOVES_MAX - 40));
-    const int save_at = kind == 3 ? static_cast<int>(rng_() % length) : -1;
+    // Games between people are saved once, loaded back and played on.
+    int save_at = kind == 3 ? static_cast<int>(rng_() % length) : -1;
     while (s.winner == 0 && s.turn != NO_TURN && s.history_index < length && f.moves < target) {
-      if (s.history_index == save_at && !computer) save_and_load();
-      if (!human_move(computer)) break;
+      if (s.history_index == save_at) {
+        save_at = -1;
+        save_and_load();
+      }
+      if (!human_move()) break;
     }
   }
 
@@ -180,16 +184,16 @@ class Soak {
 
   // One human move by clicks (the computer's reply, if any, comes inside the
   // second click). False when the game cannot go on.
-  bool human_move(bool computer) {
+  bool human_move() {
     GameState& s = form_.game().st;
     const std::vector<Move> all = legal_moves(s);
     if (all.empty()) return false;
     // Now capture-hungry, now dropping, now anything; a king capture only
     // now and then, so that games run long enough.
     std::vector<Move> pick;
-    const int mood = static_cast<int>(rng_() % 20);
+    const int mood = static_cast<int>(rng_() % 80);
     for (const Move& m : all)
-      if (m.king ? mood == 0 : (mood < 8 && m.capture) || (mood >= 8 && mood < 13 && m.drop))
+      if (m.king ? mood == 0 : (mood < 32 && m.capture) || (mood >= 32 && mood < 52 && m.drop))
         pick.push_back(m);
     if (pick.empty())
       for (const Move& m : all)
@@ -203,7 +207,8 @@ class Soak {
       promote = 移動後チェック(m.ty, code) == NO || rng_() % 2 == 0;
     const int before = s.history_index;
     const int warp = s.warp_map[m.tx][m.ty];
-    click(BUTTON_LEFT, m.fx, m.fy);
+    // The upper side's hand is drawn bottom up: slot k on row COM_HAND_ROW_BASE - k.
+    click(BUTTON_LEFT, m.fx, m.drop && m.fx == COM_HAND_X ? COM_HAND_ROW_BASE - m.fy : m.fy);
     click(promote ? BUTTON_RIGHT : BUTTON_LEFT, m.tx, m.ty);
     clock_.advance(1 + static_cast<double>(rng_() % 30));
     form_.timer_tick();

@@ -207,6 +207,9 @@ void dsTerminate(void) {
   Mix_AllocateChannels(0);
   Mix_CloseAudio();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  // SDL keeps some memory until SDL_Quit, even with every subsystem closed;
+  // the library may be unloaded next, and that memory would be lost for good.
+  if (SDL_WasInit(0) == 0) SDL_Quit();
   d.handle = 0;
 }
 

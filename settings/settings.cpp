@@ -103,21 +103,20 @@ void click_background(Game& g, int code, MenuCheck item) {
   画面_再描画(g);
 }
 
-}  // namespace
-
-bool settings_file_whole(std::string_view bytes) {
-  if (bytes.empty()) return false;
-  const auto lines = parse_settings(bytes);
-  if (!lines) return false;
+bool whole(std::string_view bytes, const std::optional<std::vector<SettingsLine>>& lines) {
+  if (bytes.empty() || !lines) return false;
   if (bytes.back() == '\n' || bytes.back() == '\r') return true;
   const SettingsLine& last = lines->back();
   return last.key && last.value && written_line(*last.key, *last.value);
 }
 
+}  // namespace
+
+bool settings_file_whole(std::string_view bytes) { return whole(bytes, parse_settings(bytes)); }
+
 bool apply_settings_bytes(Game& g, std::string_view bytes) {
-  if (!settings_file_whole(bytes)) return false;
-  auto lines = parse_settings(bytes);
-  if (!lines) return false;
+  const auto lines = parse_settings(bytes);
+  if (!whole(bytes, lines)) return false;
   for (const auto& line : *lines)
     if (line.key) apply_line(g, *line.key, line.value ? &*line.value : nullptr);
   return true;

@@ -79,6 +79,8 @@ struct WindowState {
   // The squares the last-move marker is painted on (origin, square chosen,
   // landing square after a warp); 0 = none.
   std::array<std::array<int, 2>, 3> marker_drawn{};
+  // The player has been told (once) that the settings last only this session.
+  bool settings_session_only_told = false;
 };
 
 // Elapsed-time clock, seconds.

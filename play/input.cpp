@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "engine/engine.h"
@@ -13,6 +14,15 @@
 namespace zv {
 
 namespace {
+
+// The grid column or row of a click. A click far off the window (a script may
+// say anything) lands on a far-off cell instead of overflowing the int.
+int grid_index(double twips, double origin, double cell) {
+  constexpr double FAR_CELLS = 1e6;
+  const double q = std::floor((twips - origin) / cell);
+  if (!(q > -FAR_CELLS)) return static_cast<int>(-FAR_CELLS);  // also not-a-number
+  return static_cast<int>(std::min(q, FAR_CELLS));
+}
 
 void show(Game& g, const char* text, const char* title) {
   g.io.dialogs->show(text, title, Buttons::Ok);
@@ -260,8 +270,8 @@ void Form_MouseDown(Game& g, int Button, int /*Shift*/, double X, double Y) {
     show(g, "新規に対局してください", "終局");
     return;
   }
-  const int x = static_cast<int>(std::floor((X - X0) / CELL_W));
-  const int y = static_cast<int>(std::floor((Y - Y0) / CELL_H));
+  const int x = grid_index(X, X0, CELL_W);
+  const int y = grid_index(Y, Y0, CELL_H);
   if (s.turn == NO_TURN) {
     forbidden(g);
     show(g, "「対局」で始めて下さい", "開始");

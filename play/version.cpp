@@ -8,10 +8,10 @@
 #endif
 // The build may name the installed README; these are the fallbacks for one that does not.
 #ifndef ZORVANE_HOME_PAGE
-#define ZORVANE_HOME_PAGE "https://zorvane.invalid/README.md"
+#define ZORVANE_HOME_PAGE "https://github.com/zorvane/zorvane"
 #endif
 #ifndef ZORVANE_EMAIL
-#define ZORVANE_EMAIL "zorvane@zorvane.invalid"
+#define ZORVANE_EMAIL "https://github.com/zorvane/zorvane/issues"
 #endif
 
 namespace zv {

@@ -125,12 +125,13 @@ std::string initial_folder() {
   return initial_folder(cwd, h, d);
 }
 
-bool valid_record_name(std::string_view name) {
-  if (name.empty() || name.size() > 200) return false;
-  if (name.find("..") != std::string_view::npos) return false;
+RecordName check_record_name(std::string_view name) {
+  if (name.empty()) return RecordName::Empty;
+  if (name.find("..") != std::string_view::npos) return RecordName::BadCharacter;
   for (unsigned char c : name)
-    if (c < 0x20 || c == 0x7F || c == '/' || c == '\\') return false;
-  return true;
+    if (c < 0x20 || c == 0x7F || c == '/' || c == '\\') return RecordName::BadCharacter;
+  if (name.size() > RECORD_NAME_MAX_BYTES) return RecordName::TooLong;
+  return RecordName::Ok;
 }
 
 std::string record_path(const std::string& folder, std::string_view name) {

@@ -2,6 +2,7 @@
 // the volumes for the drive list, the record files of a folder, the folder
 // the panel opens in, and the checks on a typed file name.
 #pragma once
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,8 +32,15 @@ std::string initial_folder(const std::string& cwd, const std::string& home,
 std::string initial_folder();
 
 // A name typed as a record's file name (without extension) must stay inside
-// the chosen folder: no folder separators, no "..", no control characters.
-bool valid_record_name(std::string_view name);
+// the chosen folder: no folder separators, no "..", no control characters;
+// and it must leave room for the extension and our temporary file's name
+// within the 255 bytes a file name may have.
+inline constexpr std::size_t RECORD_NAME_MAX_BYTES = 200;
+enum class RecordName { Ok, Empty, TooLong, BadCharacter };
+RecordName check_record_name(std::string_view name);
+inline bool valid_record_name(std::string_view name) {
+  return check_record_name(name) == RecordName::Ok;
+}
 
 // folder + "/" + name + ".棋譜".
 std::string record_path(const std::string& folder, std::string_view name);

@@ -163,9 +163,16 @@ void Command1_Click(Game& g) {
     say(g, "保存するデータがありません", SAVE_TITLE);
     return;
   }
-  if (!valid_record_name(s.Text1)) {
-    say(g, "ﾌｧｲﾙ名に使えない文字（/ \\ .. 制御文字）が含まれています", SAVE_TITLE);
-    return;
+  switch (check_record_name(s.Text1)) {
+    case RecordName::Ok:
+    case RecordName::Empty:  // answered above
+      break;
+    case RecordName::TooLong:
+      say(g, "ﾌｧｲﾙ名が長すぎます（200ﾊﾞｲﾄまで）", SAVE_TITLE);
+      return;
+    case RecordName::BadCharacter:
+      say(g, "ﾌｧｲﾙ名に使えない文字（/ \\ .. 制御文字）が含まれています", SAVE_TITLE);
+      return;
   }
   ensure_folder(s);
 
@@ -180,9 +187,14 @@ void Command1_Click(Game& g) {
     say(g, "記録に正しくない局面があるため保存できません", SAVE_TITLE);
     return;
   }
-  const FileError err = write_file_replacing(record_path(s.dir_path, s.Text1), bytes);
-  if (err == FileError::Create) {
+  const std::string path = record_path(s.dir_path, s.Text1);
+  const FileError err = write_file_replacing(path, bytes, KIFU_EXTENSION);
+  if (err == FileError::Create || err == FileError::NotAFile) {
     say(g, "棋譜ﾌｧｲﾙを作成できません\n" + s.dir_path, SAVE_TITLE);
+    return;
+  }
+  if (err == FileError::ReadOnly) {
+    say(g, "棋譜ﾌｧｲﾙを作成できません\n書き込み禁止のﾌｧｲﾙです：" + s.Text1 + std::string(KIFU_EXTENSION), SAVE_TITLE);
     return;
   }
   if (err != FileError::None) {

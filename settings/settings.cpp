@@ -3,6 +3,7 @@
 #include "settings/settings.h"
 
 #include <array>
+#include <cstdio>
 #include <string>
 
 #include "settings/settings_file.h"
@@ -34,6 +35,16 @@ constexpr const char* OFF = "OFF";
 
 constexpr const char* DEFAULT_LINES = "背景画=緑\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=ON\r\n";
 
+// A line the writer produces.
+bool written_line(const std::string& key, const std::string& value) {
+  if (key == KEY_BACKGROUND) {
+    for (const auto& b : BACKGROUNDS)
+      if (value == b.name) return true;
+    return false;
+  }
+  return (key == KEY_GUIDANCE || key == KEY_CLOCK || key == KEY_MUSIC) && (value == ON || value == OFF);
+}
+
 void set_background(Game& g, int code) {
   チェック設定(g, code);
   描画_背景(g, code);
@@ -58,11 +69,24 @@ void apply_line(Game& g, const std::string& key, const std::string* value) {
   }
 }
 
+// Where nothing can be written the options simply last for this session. A
+// link the game will not write through is the one case the player could not
+// guess, so it is said once (the game has no log but the error stream).
+void write_or_keep(Game& g, std::string_view bytes) {
+  const SettingsWritten w = write_settings_file(settings_places(g.st), bytes);
+  if (w.link_refused && !g.st.settings_session_only_told) {
+    g.st.settings_session_only_told = true;
+    std::fputs(
+        "zorvane: Zorvane.ini is a link to something that is not a settings file; "
+        "it is left alone and the settings last for this session only\n",
+        stderr);
+  }
+}
+
 // The failure path: a new file of the four default lines, applied as written.
 // The guidance switch itself keeps its value here.
 void write_defaults(Game& g) {
-  if (auto bytes = utf8_to_cp932(DEFAULT_LINES))
-    write_settings_file(settings_places(g.st), *bytes);
+  if (auto bytes = utf8_to_cp932(DEFAULT_LINES)) write_or_keep(g, *bytes);
   set_background(g, HAIKEI_MIDORI);
   g.st.checked[M_SIDOU] = false;
   g.st.checked[M_KEIKA] = true;
@@ -78,11 +102,20 @@ void click_background(Game& g, int code, MenuCheck item) {
   画面_再描画(g);
 }
 
+bool whole(std::string_view bytes, const std::optional<std::vector<SettingsLine>>& lines) {
+  if (bytes.empty() || !lines) return false;
+  if (bytes.back() == '\n' || bytes.back() == '\r') return true;
+  const SettingsLine& last = lines->back();
+  return last.key && last.value && written_line(*last.key, *last.value);
+}
+
 }  // namespace
 
+bool settings_file_whole(std::string_view bytes) { return whole(bytes, parse_settings(bytes)); }
+
 bool apply_settings_bytes(Game& g, std::string_view bytes) {
-  auto lines = parse_settings(bytes);
-  if (!lines) return false;
+  const auto lines = parse_settings(bytes);
+  if (!whole(bytes, lines)) return false;
   for (const auto& line : *lines)
     if (line.key) apply_line(g, *line.key, line.value ? &*line.value : nullptr);
   return true;
@@ -111,10 +144,7 @@ void 読込_環境設定ファイル(Game& g) {
   if (!bytes || !apply_settings_bytes(g, *bytes)) write_defaults(g);
 }
 
-void 書込_環境設定ファイル(Game& g) {
-  // Where nothing can be written the options simply last for this session.
-  write_settings_file(settings_places(g.st), settings_bytes(g.st));
-}
+void 書込_環境設定ファイル(Game& g) { write_or_keep(g, settings_bytes(g.st)); }
 
 void チェック設定(Game& g, int IN_背景種類) {
   for (const auto& b : BACKGROUNDS) g.st.checked[b.item] = b.code == IN_背景種類;

@@ -1,14 +1,12 @@
 #include "settings/settings_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdlib>
 #include <system_error>
 
 #include "model/cp932.h"
+#include "model/safe_file.h"
 
 namespace zv {
 
@@ -61,33 +59,22 @@ bool present(const fs::path& p) {
   return fs::exists(p, ec);
 }
 
-// Opens only a plain file: a pipe or a device of that name must not hang the
-// game or swallow the settings.
-int open_plain(const fs::path& path, int flags) {
-  int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0644);
-  if (fd < 0) return -1;
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd);
-    return -1;
-  }
-  return fd;
+bool is_link(const fs::path& p) {
+  std::error_code ec;
+  return fs::is_symlink(p, ec);
 }
 
-bool write_whole(const fs::path& path, std::string_view bytes) {
-  int fd = open_plain(path, O_WRONLY | O_CREAT | O_TRUNC);
-  if (fd < 0) return false;
-  bool ok = true;
-  size_t done = 0;
-  while (ok && done < bytes.size()) {
-    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n > 0)
-      done += static_cast<size_t>(n);
-    else if (!(n < 0 && errno == EINTR))
-      ok = false;
+enum class Put { Written, Failed, LinkRefused };
+
+// A link is the player's own arrangement: it is written through only when it
+// leads to a settings file, so a link to another document is never clobbered.
+Put put(const fs::path& path, std::string_view bytes) {
+  if (is_link(path)) {
+    std::optional<std::string> old = read_settings_file(path);
+    if (!old || !settings_file_whole(*old)) return Put::LinkRefused;
   }
-  if (::close(fd) != 0) ok = false;
-  return ok;
+  return write_file_replacing(path.string(), bytes) == FileError::None ? Put::Written
+                                                                        : Put::Failed;
 }
 
 }  // namespace
@@ -103,38 +90,28 @@ fs::path settings_read_path(const SettingsPlaces& places) {
 }
 
 std::optional<std::string> read_settings_file(const fs::path& path) {
-  int fd = open_plain(path, O_RDONLY);
-  if (fd < 0) return std::nullopt;
   std::string bytes;
-  char buffer[4096];
-  bool ok = true;
-  for (;;) {
-    ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n == 0) break;
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      ok = false;
-      break;
-    }
-    bytes.append(buffer, static_cast<size_t>(n));
-    if (bytes.size() > SETTINGS_MAX_BYTES) {
-      ok = false;
-      break;
-    }
-  }
-  ::close(fd);
-  if (!ok) return std::nullopt;
+  if (read_regular_file(path.string(), SETTINGS_MAX_BYTES, bytes) != FileError::None)
+    return std::nullopt;
   return bytes;
 }
 
-fs::path write_settings_file(const SettingsPlaces& places, std::string_view bytes) {
-  fs::path here = places.current / SETTINGS_FILE_NAME;
-  if (write_whole(here, bytes)) return here;
+SettingsWritten write_settings_file(const SettingsPlaces& places, std::string_view bytes) {
+  const fs::path here = places.current / SETTINGS_FILE_NAME;
+  switch (put(here, bytes)) {
+    case Put::Written: return {here, false};
+    case Put::LinkRefused: return {{}, true};
+    case Put::Failed: break;
+  }
   if (places.config.empty()) return {};
   std::error_code ec;
   fs::create_directories(places.config, ec);
-  fs::path there = places.config / SETTINGS_FILE_NAME;
-  if (write_whole(there, bytes)) return there;
+  const fs::path there = places.config / SETTINGS_FILE_NAME;
+  switch (put(there, bytes)) {
+    case Put::Written: return {there, false};
+    case Put::LinkRefused: return {{}, true};
+    case Put::Failed: break;
+  }
   return {};
 }
 

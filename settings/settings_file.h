@@ -42,10 +42,25 @@ SettingsPlaces settings_places(const GameState& s);
 // The file to read: the current folder's, unless it cannot be written and the
 // configuration folder has one. Empty when there is none anywhere.
 std::filesystem::path settings_read_path(const SettingsPlaces& places);
-// Nothing when the file cannot be read whole.
+// Nothing when the file cannot be read whole (or is not a regular file).
 std::optional<std::string> read_settings_file(const std::filesystem::path& path);
-// Writes to the current folder, else to the configuration folder (created
-// when missing). Returns where it wrote; empty when it could not.
-std::filesystem::path write_settings_file(const SettingsPlaces& places, std::string_view bytes);
+
+// Not damaged: not empty, every line with an "=", and a last line without a
+// line end (which a hand-edited file may have) one the writer writes. What an
+// interrupted write leaves, an empty file or a line cut off, is damaged.
+// (Defined with the writer's lines, in settings.cpp.)
+bool settings_file_whole(std::string_view bytes);
+
+struct SettingsWritten {
+  std::filesystem::path where;  // empty when nothing was written
+  // The settings file is a link the game will not write through: it points
+  // nowhere, or to something that does not read as a settings file.
+  bool link_refused = false;
+};
+// Replaces the file in the current folder, else the one in the configuration
+// folder (created when missing); a failed write leaves the old file whole.
+// A link is written through only to a regular file that reads as a whole
+// settings file; any other link stops the writing altogether.
+SettingsWritten write_settings_file(const SettingsPlaces& places, std::string_view bytes);
 
 }  // namespace zv

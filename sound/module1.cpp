@@ -6,6 +6,12 @@
 #include <system_error>
 
 #include "sound/whole_file.h"
+#ifndef ZORVANE_RELATIVE_LIBDIR
+#define ZORVANE_RELATIVE_LIBDIR "lib/zorvane/sound"
+#endif
+#ifndef ZORVANE_RELATIVE_DATADIR
+#define ZORVANE_RELATIVE_DATADIR "share/zorvane"
+#endif
 
 namespace zv {
 
@@ -65,9 +71,10 @@ Module1::Places Module1::default_places() {
   if (!exe.empty()) {
     p.library_dirs.push_back(exe);
     p.data_dirs.push_back(exe);
-    // An installed tree moved elsewhere as a whole: bin/ beside lib/zorvane and share/zorvane.
-    p.library_dirs.push_back(exe + "/../lib/zorvane");
-    p.data_dirs.push_back(exe + "/../share/zorvane");
+    // An installed tree moved elsewhere as a whole: the program's folder
+    // (bin/ or games/) beside lib/zorvane/sound and share/zorvane.
+    p.library_dirs.push_back(exe + "/../" ZORVANE_RELATIVE_LIBDIR);
+    p.data_dirs.push_back(exe + "/../" ZORVANE_RELATIVE_DATADIR);
   }
 #ifdef ZORVANE_INSTALL_LIBDIR
   p.library_dirs.push_back(ZORVANE_INSTALL_LIBDIR);

@@ -250,12 +250,14 @@ std::vector<Command> parse(std::string_view source) {
   int line_no = 0;
   std::size_t pos = 0;
   if (source.substr(0, 3) == "\xEF\xBB\xBF") pos = 3;  // a byte-order mark from some editors
+  // Lines end with CR LF, LF or a lone CR (as some editors still save).
   while (pos < source.size()) {
-    std::size_t end = source.find('\n', pos);
+    std::size_t end = source.find_first_of("\r\n", pos);
     if (end == std::string_view::npos) end = source.size();
     std::string_view line = source.substr(pos, end - pos);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     pos = end + 1;
+    if (end < source.size() && source[end] == '\r' && pos < source.size() && source[pos] == '\n')
+      ++pos;
     ++line_no;
     auto toks = split(line);
     if (toks.empty() || toks[0].front() == '#') continue;

@@ -1,7 +1,8 @@
 // Scripted sessions: the command language and the transcript lines. Nothing
 // here needs a window, so parser and formatting are tested on their own.
 //
-// One command a line; blank lines are skipped. A line whose first non-blank
+// One command a line (lines end with CR LF, LF or a lone CR); blank lines are
+// skipped. A line whose first non-blank
 // character is '#' is a comment, and " #" ends any command except text,
 // folder and file, whose value is the rest of the line taken literally.
 //
@@ -9,11 +10,13 @@
 //                            (defaults 1 and 36000); later: reseed, set the clock
 //   menu NAME                the menu entry by control name; the menus above it
 //                            are opened first, as a user must
-//   click left|right X Y     a mouse click at twips (X, Y)
+//   click left|right X Y     a mouse click at twips (X, Y), anywhere at all
 //   square left|right Q R    the same at the centre of grid cell (Q, R)
 //   answer yes|no            the answer to the next Yes/No box (default yes)
 //   key N                    a key press with code N (27 is Esc)
 //   wait SECONDS             the clock moves on; Timer1 ticks every 50 ms of it
+//                            (only the last tick is run: the earlier ones
+//                            would be painted over unseen)
 //   text TextN VALUE, folder PATH, file NAME, press Command1
 //                            the file panel; refused while the control is hidden
 //   board C1..C81, warp W1..W81 (X outer, Y inner), hands M1..M7 U1..U7

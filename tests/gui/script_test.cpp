@@ -71,6 +71,15 @@ TEST(ScriptParse, CommentsBlankLinesAndLineNumbers) {
   EXPECT_EQ(cmds[1].line, 6);
 }
 
+TEST(ScriptParse, LineEndsCrLfLfAndLoneCrAlike) {
+  // A lone CR ends a line (old Mac editors); CR LF is one end, LF CR two.
+  auto cmds = parse("menu START\rtext Text2 a b\r\ndump\n\rkey 27");
+  ASSERT_EQ(cmds.size(), 4u);
+  EXPECT_EQ(cmds[1].value, "a b");
+  EXPECT_EQ(cmds[2].op, Op::Dump);
+  EXPECT_EQ(cmds[3].line, 5);
+}
+
 TEST(ScriptParse, PositionsAndHands) {
   std::string board = "board";
   for (int i = 0; i < 81; ++i) board += i == 40 ? " -950" : " 0";

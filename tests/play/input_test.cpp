@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "model/setup.h"
 #include "play/play.h"
 #include "support/fakes.h"
@@ -104,6 +106,20 @@ TEST_F(Input, SecondOwnPieceSwitchesWithoutSound) {
   EXPECT_EQ(s.元X, 8);
   EXPECT_EQ(s.選択駒, SITA_SYA);
   EXPECT_TRUE(t.sound.calls.empty());
+}
+
+TEST_F(Input, ClicksFarOffTheWindowAreClicksBesideTheBoard) {
+  // Twips this far off do not fit an int; the sanitizers catch a bare cast.
+  start_humans();
+  const Grid before = s.board;
+  left(7, 7);
+  for (double far : {1e300, -1e300, 4e9, -4e9, std::nan("")}) {
+    Form_MouseDown(t.g(), BUTTON_LEFT, 0, far, Y0);
+    Form_MouseDown(t.g(), BUTTON_RIGHT, 0, X0, far);
+  }
+  EXPECT_EQ(s.piece_selected, 0) << "the choice was let go";
+  EXPECT_EQ(s.board, before);
+  EXPECT_EQ(t.sound.count("play", SoundId::Forbidden), 0);
 }
 
 TEST_F(Input, IllegalDestinationBuzzesAndLetsGo) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "record/panel.h"
+#include "model/safe_file.h"
 #include "record/record.h"
 #include "record_test_util.h"
 
@@ -41,12 +42,29 @@ TEST(Volumes, AFolderBelongsToItsLongestMountPoint) {
 
 TEST(RecordFiles, ListsOnlyRecordFilesSorted) {
   ScratchDir dir;
-  for (const char* name : {"b.棋譜", "a.棋譜", "note.txt", ".棋譜", "c.棋譜.bak", "あ.棋譜"})
+  // ".a.棋譜.Xy12Zw" is the temporary of a save that was cut off.
+  for (const char* name :
+       {"b.棋譜", "a.棋譜", "note.txt", ".棋譜", "c.棋譜.bak", "あ.棋譜", ".a.棋譜.Xy12Zw"})
     test::write_bytes(dir.file(name), "x");
   std::filesystem::create_directory(dir.file("d.棋譜"));
   EXPECT_EQ(list_record_files(dir.path),
             (std::vector<std::string>{"a.棋譜", "b.棋譜", "あ.棋譜"}));
   EXPECT_TRUE(list_record_files(dir.file("none")).empty());
+}
+
+TEST(RecordFiles, OnlyOurOwnStaleTemporariesAreCleared) {
+  for (const char* ours : {".a.棋譜.Xy12Zw", ".x.棋譜.000000", ".名局 #1.棋譜.aB3dE9"})
+    EXPECT_TRUE(is_temporary_name(ours, KIFU_EXTENSION)) << ours;
+  for (const char* not_ours : {"a.棋譜.Xy12Zw", ".a.棋譜.Xy12Z", ".a.棋譜.Xy12Zw~", ".a.棋譜_Xy12Zw",
+                               ".a.txt.Xy12Zw", ".棋譜.Xy12Zw", ".a.棋譜.Xy-2Zw"})
+    EXPECT_FALSE(is_temporary_name(not_ours, KIFU_EXTENSION)) << not_ours;
+  ScratchDir dir;
+  for (const char* name : {".old.棋譜.Ab12Cd", ".new.棋譜.Ab12Cd", ".old.txt.Ab12Cd"})
+    test::write_bytes(dir.file(name), "x");
+  const std::time_t now = std::time(nullptr);
+  EXPECT_EQ(remove_stale_temporaries(dir.path, KIFU_EXTENSION, now + 30), 0) << "too young";
+  EXPECT_EQ(remove_stale_temporaries(dir.path, KIFU_EXTENSION, now + 120), 2);
+  EXPECT_TRUE(std::filesystem::exists(dir.file(".old.txt.Ab12Cd")));
 }
 
 TEST(InitialFolder, CurrentFolderUnlessStartedFromTheDesktop) {
@@ -64,7 +82,9 @@ TEST(RecordName, StaysInsideTheChosenFolder) {
   for (const char* bad : {"", "..", "../up", "a/b", "/abs", "a\\b", "a..b", "tab\there",
                           "new\nline", "del\x7f"})
     EXPECT_FALSE(valid_record_name(bad)) << bad;
-  EXPECT_FALSE(valid_record_name(std::string(201, 'a')));
+  EXPECT_EQ(check_record_name(std::string(201, 'a')), RecordName::TooLong);
+  EXPECT_EQ(check_record_name(std::string(200, 'a')), RecordName::Ok);
+  EXPECT_EQ(check_record_name(std::string(300, '/')), RecordName::BadCharacter);
   EXPECT_EQ(record_path("/tmp/k", "対局"), "/tmp/k/対局.棋譜");
   EXPECT_EQ(record_path("/", "x"), "/x.棋譜");
 }

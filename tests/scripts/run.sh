@@ -6,6 +6,9 @@
 # scripts can load record files by relative name; then, when it exists, the
 # contents of tests/scripts/data/NAME/ (files for that script alone, such as
 # a settings file every other script must not see).
+# Files git cannot hold (a pipe, a read-only file, an old timestamp) are made
+# by NAME.setup.sh, run in the folder before the session; NAME.check.sh, run
+# there after the transcript matched, checks what the session left on disk.
 # ZORVANE_UPDATE_SCRIPTS=1 writes the transcript into the .out file instead.
 set -euo pipefail
 zorvane=$1 script=$2 work=$3
@@ -16,6 +19,8 @@ data=$(dirname "$script")/data
 if [ -d "$data" ]; then cp -R "$data/." "$work/"; fi
 own=$data/$(basename "${script%.zvs}")
 if [ -d "$own" ]; then cp -R "$own/." "$work/"; fi
+setup=${script%.zvs}.setup.sh check=${script%.zvs}.check.sh
+if [ -f "$setup" ]; then (cd "$work" && bash "$setup"); fi
 actual=$work/transcript.out
 # A settings file in the user's own configuration folder must not reach the tests.
 export XDG_CONFIG_HOME="$work/.config" HOME="$work"
@@ -35,3 +40,4 @@ if [ ! -f "$expected" ]; then
   exit 1
 fi
 diff -u "$expected" "$actual"
+if [ -f "$check" ]; then (cd "$work" && bash "$check"); fi

@@ -100,10 +100,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "00100", HAIKEI_TATAMI, false, false, false, COL_GREEN},
         ReadCase{"UnknownKeysIgnored", "色=青\r\n=\r\n経過時間=ON\r\n", "00000", 0, false, true,
                  false, COL_WHITE},
+        // A hand-edited file may lack the last line end; its last line is whole.
         ReadCase{"NoFinalLineEnd", "経過時間=ON", "00000", 0, false, true, false, COL_WHITE},
         ReadCase{"LinefeedsAlone", "背景画=竹\n経過時間=ON\n", "01000", HAIKEI_TAKE, false, true,
-                 false, COL_WHITE},
-        ReadCase{"EmptyFileChangesNothing", "", "00000", 0, false, false, false, COL_WHITE}),
+                 false, COL_WHITE}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SettingsRead, UnknownBackgroundKeepsTheTickedItemAndTheNextWriteOmitsLineOne) {
@@ -166,7 +166,12 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedCase{"EmptyLineInside", GOOD_GUIDANCE + "\r\nBGM=ON\r\n"},
         DamagedCase{"BinaryJunk", std::string("\x7f" "ELF\x02\x01\x01\0\0\0\0\0\r\n\xff\xfe", 17)},
         DamagedCase{"NulOnly", std::string(40, '\0')},
-        DamagedCase{"HugeFile", GOOD_GUIDANCE + std::string(70000, 'x') + "=ON\r\n"}),
+        DamagedCase{"HugeFile", GOOD_GUIDANCE + std::string(70000, 'x') + "=ON\r\n"},
+        // What a write cut short leaves: nothing, or a line without its end.
+        DamagedCase{"Empty", ""},
+        DamagedCase{"CutOffMidLine", GOOD_GUIDANCE + "BGM=O"},
+        DamagedCase{"CutOffMidCharacter", GOOD_GUIDANCE + test::shift_jis("背景画=宇宙").substr(0, 9)},
+        DamagedCase{"CutOffAfterEquals", GOOD_GUIDANCE + "BGM="}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SettingsRead, InvalidShiftJisMatchesNothingButIsNotDamage) {

@@ -95,8 +95,9 @@ void BM_ComTurnSpread(benchmark::State& state) {
   state.counters["median_ms"] = median;
   state.counters["max_ms"] = n == 0 ? 0 : ms.back();
   state.counters["trial_moves/s"] = seconds > 0 ? trials / seconds : 0;
-  std::printf("level %d: median %.3f ms per turn, slowest %.3f ms, %.0f trial moves/s (%zu positions)\n",
-              level, median, n == 0 ? 0 : ms.back(), seconds > 0 ? trials / seconds : 0, n);
+  std::printf(
+      "level %d: median %.3f ms per turn, slowest %.3f ms, %.0f trial moves/s (%zu positions)\n",
+      level, median, n == 0 ? 0 : ms.back(), seconds > 0 ? trials / seconds : 0, n);
 }
 BENCHMARK(BM_ComTurnSpread)->Arg(1)->Arg(2)->Arg(3)->Iterations(1)->Unit(benchmark::kMillisecond);
 

@@ -17,7 +17,8 @@ void fill_history(GameState& s) {
   test::TestGame t;
   for (int k = 0; k <= HISTORY_MAX; ++k) {
     Grid b{};
-    constexpr int back[10] = {0, UE_KYOU, UE_KEI, UE_GIN, UE_KIN, UE_OU, UE_KIN, UE_GIN, UE_KEI, UE_KYOU};
+    constexpr int back[10] = {0,     UE_KYOU, UE_KEI, UE_GIN, UE_KIN,
+                              UE_OU, UE_KIN,  UE_GIN, UE_KEI, UE_KYOU};
     const int taken = k % 9;
     for (int x = 1; x <= BAN_SIZE; ++x) {
       b[x][1] = back[x];
@@ -117,4 +118,3 @@ void BM_ParseRecord500(benchmark::State& state) {
 BENCHMARK(BM_ParseRecord500)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-

@@ -24,7 +24,9 @@ std::vector<BoardState> positions() {
   std::vector<BoardState> out{s};
   int side = 1;
   for (int n = 0; n < 400 && out.size() < 16; ++n) {
-    struct M { int fx, fy, tx, ty, c; };
+    struct M {
+      int fx, fy, tx, ty, c;
+    };
     std::vector<M> ms;
     for_each_allowed_move(s, side > 0, [&](int fx, int fy, int i, int j, int c) {
       if (on_board(fx, fy) && s.board[i][j] != UE_OU && s.board[i][j] != SITA_OU)
@@ -59,7 +61,8 @@ void BM_MoveCheckAllPairs(benchmark::State& state) {
       for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) calls += s.board[x][y] != 0 ? 81 : 0;
   }
-  state.counters["calls/s"] = benchmark::Counter(static_cast<double>(calls), benchmark::Counter::kIsRate);
+  state.counters["calls/s"] =
+      benchmark::Counter(static_cast<double>(calls), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_MoveCheckAllPairs);
 
@@ -75,7 +78,8 @@ void BM_MoveCheckDrops(benchmark::State& state) {
     benchmark::DoNotOptimize(yes);
     calls += static_cast<int64_t>(ps.size()) * HAND_SLOTS * 81;
   }
-  state.counters["calls/s"] = benchmark::Counter(static_cast<double>(calls), benchmark::Counter::kIsRate);
+  state.counters["calls/s"] =
+      benchmark::Counter(static_cast<double>(calls), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_MoveCheckDrops);
 

@@ -23,26 +23,27 @@ void place(GameState& s, std::initializer_list<Piece> pieces) {
 
 // An opening gone a few moves: bishops exchanged, rooks active, a knight jumped.
 void middlegame_open(GameState& s) {
-  place(s, {{1, 1, UE_KYOU}, {2, 1, UE_KEI}, {3, 1, UE_GIN}, {4, 1, UE_KIN}, {5, 2, UE_OU},
-            {6, 1, UE_KIN}, {7, 2, UE_GIN}, {9, 1, UE_KYOU}, {8, 2, UE_SYA}, {1, 3, UE_HU},
-            {2, 4, UE_HU}, {3, 3, UE_HU}, {4, 3, UE_HU}, {5, 4, UE_HU}, {6, 3, UE_HU},
-            {7, 3, UE_HU}, {8, 4, UE_HU}, {9, 3, UE_HU}, {7, 5, UE_KEI},
-            {1, 9, SITA_KYOU}, {2, 9, SITA_KEI}, {3, 8, SITA_GIN}, {4, 9, SITA_KIN},
-            {5, 8, SITA_OU}, {6, 9, SITA_KIN}, {7, 7, SITA_GIN}, {9, 9, SITA_KYOU},
-            {2, 6, SITA_SYA}, {1, 7, SITA_HU}, {3, 6, SITA_HU}, {4, 7, SITA_HU},
-            {5, 6, SITA_HU}, {6, 7, SITA_HU}, {8, 6, SITA_HU}, {9, 7, SITA_HU},
-            {8, 8, SITA_KAKU}});
+  place(s,
+        {{1, 1, UE_KYOU},  {2, 1, UE_KEI},    {3, 1, UE_GIN},   {4, 1, UE_KIN},  {5, 2, UE_OU},
+         {6, 1, UE_KIN},   {7, 2, UE_GIN},    {9, 1, UE_KYOU},  {8, 2, UE_SYA},  {1, 3, UE_HU},
+         {2, 4, UE_HU},    {3, 3, UE_HU},     {4, 3, UE_HU},    {5, 4, UE_HU},   {6, 3, UE_HU},
+         {7, 3, UE_HU},    {8, 4, UE_HU},     {9, 3, UE_HU},    {7, 5, UE_KEI},  {1, 9, SITA_KYOU},
+         {2, 9, SITA_KEI}, {3, 8, SITA_GIN},  {4, 9, SITA_KIN}, {5, 8, SITA_OU}, {6, 9, SITA_KIN},
+         {7, 7, SITA_GIN}, {9, 9, SITA_KYOU}, {2, 6, SITA_SYA}, {1, 7, SITA_HU}, {3, 6, SITA_HU},
+         {4, 7, SITA_HU},  {5, 6, SITA_HU},   {6, 7, SITA_HU},  {8, 6, SITA_HU}, {9, 7, SITA_HU},
+         {8, 8, SITA_KAKU}});
 }
 
 // A sharp position: promoted pieces, long lines and a check on the human king.
 void middlegame_sharp(GameState& s) {
-  place(s, {{1, 1, UE_KYOU}, {3, 1, UE_GIN}, {4, 2, UE_KIN}, {5, 1, UE_OU}, {6, 2, UE_KIN},
-            {8, 1, UE_KEI}, {2, 5, UE_RYU}, {7, 4, UE_UMA}, {1, 3, UE_HU}, {4, 3, UE_HU},
-            {5, 3, UE_HU}, {6, 4, UE_HU}, {9, 4, UE_HU}, {3, 7, UE_TO}, {8, 6, UE_KAKU},
-            {1, 9, SITA_KYOU}, {3, 9, SITA_KEI}, {4, 8, SITA_GIN}, {5, 9, SITA_KIN},
-            {6, 8, SITA_OU}, {7, 9, SITA_KIN}, {2, 8, SITA_RYU}, {5, 5, SITA_UMA},
-            {1, 7, SITA_HU}, {4, 6, SITA_HU}, {6, 6, SITA_HU}, {7, 6, SITA_HU},
-            {9, 6, SITA_HU}, {8, 3, SITA_NARIGIN}});
+  place(
+      s,
+      {{1, 1, UE_KYOU},   {3, 1, UE_GIN},   {4, 2, UE_KIN},   {5, 1, UE_OU},       {6, 2, UE_KIN},
+       {8, 1, UE_KEI},    {2, 5, UE_RYU},   {7, 4, UE_UMA},   {1, 3, UE_HU},       {4, 3, UE_HU},
+       {5, 3, UE_HU},     {6, 4, UE_HU},    {9, 4, UE_HU},    {3, 7, UE_TO},       {8, 6, UE_KAKU},
+       {1, 9, SITA_KYOU}, {3, 9, SITA_KEI}, {4, 8, SITA_GIN}, {5, 9, SITA_KIN},    {6, 8, SITA_OU},
+       {7, 9, SITA_KIN},  {2, 8, SITA_RYU}, {5, 5, SITA_UMA}, {1, 7, SITA_HU},     {4, 6, SITA_HU},
+       {6, 6, SITA_HU},   {7, 6, SITA_HU},  {9, 6, SITA_HU},  {8, 3, SITA_NARIGIN}});
 }
 
 template <void (*Setup)(GameState&)>

@@ -56,4 +56,3 @@ void BM_TimerTick(benchmark::State& state) {
 BENCHMARK(BM_TimerTick);
 
 }  // namespace
-

@@ -1,10 +1,11 @@
 // Board evaluation of a trial move: decisive results, general terms, captures
 // and the level gates; the piece terms are in piece_terms.cpp.
+#include "engine/eval.h"
+
 #include <algorithm>
 #include <cstdlib>
 
 #include "engine/engine.h"
-#include "engine/eval.h"
 #include "model/rules.h"
 
 namespace zv {
@@ -22,8 +23,8 @@ bool is_major(int code) {
 }  // namespace
 
 double 盤評価(GameState& s, int 取得駒, int 移動駒, int 元X, int 元Y, int 先X, int 先Y) {
-  const EvalTrial t{取得駒, 移動駒, s.trial_source_piece, 元X, 元Y, 先X, 先Y,
-                s.man_king_x, s.man_king_y, 元X == COM_HAND_X};
+  const EvalTrial t{取得駒, 移動駒, s.trial_source_piece, 元X,          元Y,
+                    先X,    先Y,    s.man_king_x,         s.man_king_y, 元X == COM_HAND_X};
   const int q = t.q, DX = 先X, DY = 先Y, KX = t.KX, KY = t.KY;
   const int man_d = s.man_influence[DX][DY];
   double score = 0;

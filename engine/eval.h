@@ -7,7 +7,9 @@
 
 namespace zv {
 
-inline bool on_ban(int x, int y) { return x >= 1 && x <= BAN_SIZE && y >= 1 && y <= BAN_SIZE; }
+inline bool on_ban(int x, int y) {
+  return x >= 1 && x <= BAN_SIZE && y >= 1 && y <= BAN_SIZE;
+}
 
 // Score of the trial move now on the board (higher is better for the computer).
 // 元X = -1 for a drop (元Y is then the hand slot).
@@ -43,7 +45,8 @@ struct PromotionChoice {
   int result;
   double score;
 };
-PromotionChoice choose_promotion(int piece, int promoted, double plain_score, double promoted_score);
+PromotionChoice choose_promotion(int piece, int promoted, double plain_score,
+                                 double promoted_score);
 
 // What the turn does before trying moves: the board snapshot, the human king's
 // flight count, the survey, bishop-drop squares, pins, the hand size at the

@@ -45,7 +45,8 @@ bool blockable_by_drop(GameState& s, const Defender& d, const Map& checks, int k
       if (checks[x][y] != CHECK_PATH) continue;
       // With only pawns in hand the drop must be allowed there; it is asked of the
       // square as it stands, before anything is put on it.
-      const bool dropped = total != hand[SLOT_HU] || 移動チェック(s, d.hand_x, 0, x, y, d.pawn) == YES;
+      const bool dropped =
+          total != hand[SLOT_HU] || 移動チェック(s, d.hand_x, 0, x, y, d.pawn) == YES;
       const int was = s.board[x][y];
       if (dropped) s.board[x][y] = d.pawn;
       const bool still = checker_reaches(s, checks, kx, ky);
@@ -112,9 +113,13 @@ int mate_test(GameState& s, const Defender& d) {
 
 }  // namespace
 
-int 詰めかMAN(GameState& s) { return mate_test(s, kMan); }
+int 詰めかMAN(GameState& s) {
+  return mate_test(s, kMan);
+}
 
-int 詰めかCOM(GameState& s) { return mate_test(s, kCom); }
+int 詰めかCOM(GameState& s) {
+  return mate_test(s, kCom);
+}
 
 int 詰めかMAN_COM移動(const GameState& s) {
   for (int X = 1; X <= BAN_SIZE; ++X)

@@ -323,20 +323,41 @@ bool king_terms(GameState& s, const EvalTrial& t, double& score) {
 
 void add_piece_terms(GameState& s, const EvalTrial& t, double& score) {
   switch (t.q) {
-    case UE_HU: pawn_terms(s, t, score); break;
+    case UE_HU:
+      pawn_terms(s, t, score);
+      break;
     case UE_TO:
       if (s.com_influence[t.DX][t.DY] >= s.man_influence[t.DX][t.DY]) score += 1;
       break;
-    case UE_KYOU: lance_terms(s, t, score); break;
-    case UE_KEI: knight_terms(s, t, score); break;
-    case UE_GIN: silver_terms(s, t, score); break;
-    case UE_KIN: gold_terms(s, t, score); break;
-    case UE_KAKU: bishop_terms(s, t, score); break;
-    case UE_UMA: score += 調査_周辺状況(s, t.DX, t.DY); break;
-    case UE_SYA: rook_terms(s, t, score); break;
-    case UE_RYU: dragon_terms(s, t, score); break;
-    case UE_OU: king_terms(s, t, score); break;
-    default: break;  // promoted lance, knight and silver have no terms of their own
+    case UE_KYOU:
+      lance_terms(s, t, score);
+      break;
+    case UE_KEI:
+      knight_terms(s, t, score);
+      break;
+    case UE_GIN:
+      silver_terms(s, t, score);
+      break;
+    case UE_KIN:
+      gold_terms(s, t, score);
+      break;
+    case UE_KAKU:
+      bishop_terms(s, t, score);
+      break;
+    case UE_UMA:
+      score += 調査_周辺状況(s, t.DX, t.DY);
+      break;
+    case UE_SYA:
+      rook_terms(s, t, score);
+      break;
+    case UE_RYU:
+      dragon_terms(s, t, score);
+      break;
+    case UE_OU:
+      king_terms(s, t, score);
+      break;
+    default:
+      break;  // promoted lance, knight and silver have no terms of their own
   }
 }
 

@@ -25,7 +25,9 @@ int 調査_周辺状況(const GameState& s, int X, int Y) {
 }
 
 namespace {
-bool is_major_attacker(int code) { return code >= SITA_RYU && code <= SITA_KAKU; }
+bool is_major_attacker(int code) {
+  return code >= SITA_RYU && code <= SITA_KAKU;
+}
 }  // namespace
 
 int 調査_香狙い(const GameState& s, int X, int Y) {
@@ -65,9 +67,8 @@ int 盤評価_自角注意_COM(const GameState& s, int X, int Y, int q) {
   int tx = 0, ty = 0;
   for (int x = 1; x <= BAN_SIZE && tx == 0; ++x)
     for (int y = 1; y <= BAN_SIZE; ++y)
-      if (s.man_bishop_drop_threat[x][y] == 1 &&
-          (移動チェック(s, X, Y, x, y, SITA_KAKU) == YES ||
-           移動チェック(s, X, Y, x, y, SITA_UMA) == YES)) {
+      if (s.man_bishop_drop_threat[x][y] == 1 && (移動チェック(s, X, Y, x, y, SITA_KAKU) == YES ||
+                                                  移動チェック(s, X, Y, x, y, SITA_UMA) == YES)) {
         tx = x;
         ty = y;
         break;

@@ -1,8 +1,9 @@
 // The influence survey: which squares each side's pieces bear on, the cheapest
 // guards and attackers, the checks on either king and the kings' squares,
 // recomputed from the board alone.
-#include "engine/engine.h"
 #include "engine/survey.h"
+
+#include "engine/engine.h"
 #include "engine/survey_rules.h"
 
 namespace zv {

@@ -52,11 +52,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!sane(c, line)) __builtin_trap();
     line = c.line;
     switch (c.op) {
-      case Op::Board: zv::script::set_board(*state, c.nums); break;
-      case Op::Warp: zv::script::set_warp(*state, c.nums); break;
-      case Op::Hands: zv::script::set_hands(*state, c.nums); break;
-      case Op::Set: (void)zv::script::set_scalar(*state, c.name, static_cast<int>(c.nums[0])); break;
-      default: break;
+      case Op::Board:
+        zv::script::set_board(*state, c.nums);
+        break;
+      case Op::Warp:
+        zv::script::set_warp(*state, c.nums);
+        break;
+      case Op::Hands:
+        zv::script::set_hands(*state, c.nums);
+        break;
+      case Op::Set:
+        (void)zv::script::set_scalar(*state, c.name, static_cast<int>(c.nums[0]));
+        break;
+      default:
+        break;
     }
     const std::string escaped = zv::script::escape(c.value);
     if (escaped.find_first_of("\r\n") != std::string::npos) __builtin_trap();

@@ -36,14 +36,15 @@ inline constexpr int SITA_MAX = SITA_HU;
 
 // Hand slots 1..7 and the pseudo-columns that address the hands.
 inline constexpr int HAND_SLOTS = 7;
-inline constexpr int SLOT_HU = 1, SLOT_KYOU = 2, SLOT_KEI = 3, SLOT_GIN = 4,
-                     SLOT_KIN = 5, SLOT_KAKU = 6, SLOT_SYA = 7;
-inline constexpr int MAN_HAND_X = 11;  // lower side's hand column (rows 3..9)
-inline constexpr int COM_HAND_X = -1;  // upper side's hand column (rows 1..7)
+inline constexpr int SLOT_HU = 1, SLOT_KYOU = 2, SLOT_KEI = 3, SLOT_GIN = 4, SLOT_KIN = 5,
+                     SLOT_KAKU = 6, SLOT_SYA = 7;
+inline constexpr int MAN_HAND_X = 11;          // lower side's hand column (rows 3..9)
+inline constexpr int COM_HAND_X = -1;          // upper side's hand column (rows 1..7)
 inline constexpr int MAN_HAND_ROW_OFFSET = 2;  // row = slot + 2
 inline constexpr int COM_HAND_ROW_BASE = 8;    // row = 8 - slot
 // Unpromoted upper-side code of each hand slot (index 0 unused).
-inline constexpr int SLOT_CODE[HAND_SLOTS + 1] = {0, UE_HU, UE_KYOU, UE_KEI, UE_GIN, UE_KIN, UE_KAKU, UE_SYA};
+inline constexpr int SLOT_CODE[HAND_SLOTS + 1] = {0,      UE_HU,  UE_KYOU, UE_KEI,
+                                                  UE_GIN, UE_KIN, UE_KAKU, UE_SYA};
 
 // Warp colours.
 inline constexpr int IRVU_KURO = 16, IRVU_AKA = 17, IRVU_AO = 18, IRVU_MURA = 19;
@@ -70,8 +71,8 @@ inline constexpr int MODE_NONE = 0, MODE_HUMAN = 1, MODE_COM = 2;
 // Palette numbers of the sixteen-colour palette.
 inline constexpr int COL_BLACK = 0, COL_BLUE = 1, COL_GREEN = 2, COL_CYAN = 3, COL_RED = 4,
                      COL_MAGENTA = 5, COL_BROWN = 6, COL_LIGHTGREY = 7, COL_DARKGREY = 8,
-                     COL_LIGHTBLUE = 9, COL_LIGHTGREEN = 10, COL_LIGHTCYAN = 11,
-                     COL_LIGHTRED = 12, COL_LIGHTMAGENTA = 13, COL_YELLOW = 14, COL_WHITE = 15;
+                     COL_LIGHTBLUE = 9, COL_LIGHTGREEN = 10, COL_LIGHTCYAN = 11, COL_LIGHTRED = 12,
+                     COL_LIGHTMAGENTA = 13, COL_YELLOW = 14, COL_WHITE = 15;
 inline constexpr int COL_BOARD = COL_WHITE;  // square outline on every redraw
 inline constexpr int COL_SHADOW = COL_BLACK;
 inline constexpr int COL_HAND_COUNT = COL_LIGHTRED;

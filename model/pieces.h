@@ -10,9 +10,9 @@ constexpr bool on_board(int x, int y) {
 }
 
 // Every piece of the game as the upper side's code; the lower side's are the negatives.
-inline constexpr int PIECE_KINDS[] = {UE_HU,  UE_TO,      UE_KYOU, UE_NARIKYOU, UE_KEI,
-                                      UE_NARIKEI, UE_GIN, UE_NARIGIN, UE_KIN,  UE_KAKU,
-                                      UE_UMA, UE_SYA,     UE_RYU,  UE_OU};
+inline constexpr int PIECE_KINDS[] = {UE_HU,      UE_TO,  UE_KYOU,    UE_NARIKYOU, UE_KEI,
+                                      UE_NARIKEI, UE_GIN, UE_NARIGIN, UE_KIN,      UE_KAKU,
+                                      UE_UMA,     UE_SYA, UE_RYU,     UE_OU};
 
 // True for EMPTY and every piece code of either side.
 constexpr bool is_piece_code(int code) {

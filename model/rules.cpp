@@ -9,7 +9,9 @@ namespace zv {
 namespace {
 
 // dy of one step forward for the side owning `code`.
-inline int forward(int code) { return code > 0 ? 1 : -1; }
+inline int forward(int code) {
+  return code > 0 ? 1 : -1;
+}
 
 // Every square strictly between rows y1 and y2 of column x is empty.
 bool column_clear(const BoardState& s, int x, int y1, int y2) {
@@ -41,7 +43,9 @@ int gold(int dx, int dy, int code) {
   return (dy == -f && dx == 0) ? YES : NO;
 }
 
-inline bool one_step(int dx, int dy) { return std::abs(dx) <= 1 && std::abs(dy) <= 1; }
+inline bool one_step(int dx, int dy) {
+  return std::abs(dx) <= 1 && std::abs(dy) <= 1;
+}
 
 }  // namespace
 
@@ -94,11 +98,16 @@ int 移動チェック(const BoardState& s, int 元X, int 元Y, int 先X, int �
     case UE_GIN:
     case SITA_GIN:
       return silver(dx, dy, 元駒);
-    case UE_KIN: case SITA_KIN:
-    case UE_TO: case SITA_TO:
-    case UE_NARIKYOU: case SITA_NARIKYOU:
-    case UE_NARIKEI: case SITA_NARIKEI:
-    case UE_NARIGIN: case SITA_NARIGIN:
+    case UE_KIN:
+    case SITA_KIN:
+    case UE_TO:
+    case SITA_TO:
+    case UE_NARIKYOU:
+    case SITA_NARIKYOU:
+    case UE_NARIKEI:
+    case SITA_NARIKEI:
+    case UE_NARIGIN:
+    case SITA_NARIGIN:
       return gold(dx, dy, 元駒);
     case UE_KAKU:
     case SITA_KAKU:

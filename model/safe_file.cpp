@@ -71,7 +71,8 @@ FileError find_target(const std::string& path, Target& t) {
   }
   if (!S_ISREG(st.st_mode)) return FileError::NotAFile;
   // The owner's write bit is what the player set; the superuser would pass access().
-  if ((st.st_mode & S_IWUSR) == 0 || ::access(t.path.c_str(), W_OK) != 0) return FileError::ReadOnly;
+  if ((st.st_mode & S_IWUSR) == 0 || ::access(t.path.c_str(), W_OK) != 0)
+    return FileError::ReadOnly;
   t.old = st;
   t.exists = true;
   return FileError::None;
@@ -156,7 +157,8 @@ FileError write_file_replacing(const std::string& path, std::string_view bytes,
   const std::string folder = slash == std::string::npos ? "." : target.path.substr(0, slash);
   const std::string base = slash == std::string::npos ? target.path : target.path.substr(slash + 1);
   const std::string dir = folder.empty() ? "/" : folder;
-  remove_stale_temporaries(dir, family.empty() ? std::string_view(base) : family, std::time(nullptr));
+  remove_stale_temporaries(dir, family.empty() ? std::string_view(base) : family,
+                           std::time(nullptr));
 
   std::string temp = (dir == "/" ? "" : dir) + "/." + base + std::string(TEMP_SUFFIX);
   std::vector<char> name(temp.begin(), temp.end());

@@ -7,10 +7,10 @@ namespace zv {
 // The move the computer settled on (or none, when it has no allowed move).
 struct ComMove {
   bool found = false;
-  int sx = 0, sy = 0;   // source square, or (-1, hand slot) for a drop
-  int dx = 0, dy = 0;   // destination
-  int result = 0;       // code standing on the destination after the move
-  int source = 0;       // code of the moving piece before the move
+  int sx = 0, sy = 0;  // source square, or (-1, hand slot) for a drop
+  int dx = 0, dy = 0;  // destination
+  int result = 0;      // code standing on the destination after the move
+  int source = 0;      // code of the moving piece before the move
   double score = 0;
 };
 

@@ -31,8 +31,8 @@ int draw_index(Game& g, int n) {
   return 1 + static_cast<int>(std::floor(g.io.random->next() * n));
 }
 
-constexpr int START_BACK_ROW[BAN_SIZE + 1] = {0,      UE_KYOU, UE_KEI, UE_GIN,  UE_KIN, UE_OU,
-                                              UE_KIN, UE_GIN,  UE_KEI, UE_KYOU};
+constexpr int START_BACK_ROW[BAN_SIZE + 1] = {0,     UE_KYOU, UE_KEI, UE_GIN, UE_KIN,
+                                              UE_OU, UE_KIN,  UE_GIN, UE_KEI, UE_KYOU};
 
 }  // namespace
 

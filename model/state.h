@@ -4,18 +4,31 @@
 #include <array>
 #include <string>
 
+#include "model/constants.h"
 #include "model/maps.h"
 #include "model/search_state.h"
-#include "model/constants.h"
 
 namespace zv {
 
 using Grid = std::array<std::array<int, 10>, 10>;  // (X, Y), index 0 unused
-using Hand = std::array<int, HAND_SLOTS + 1>;       // slots 1..7
+using Hand = std::array<int, HAND_SLOTS + 1>;      // slots 1..7
 
 // Menu items that carry a check mark.
-enum MenuCheck { M_LEVEL1, M_LEVEL2, M_LEVEL3, M_LEVEL4, M_MIDORI, M_TATAMI, M_TAKE, M_UCHU, M_RENGA,
-                 M_SIDOU, M_KEIKA, M_BGM, MENU_CHECK_COUNT };
+enum MenuCheck {
+  M_LEVEL1,
+  M_LEVEL2,
+  M_LEVEL3,
+  M_LEVEL4,
+  M_MIDORI,
+  M_TATAMI,
+  M_TAKE,
+  M_UCHU,
+  M_RENGA,
+  M_SIDOU,
+  M_KEIKA,
+  M_BGM,
+  MENU_CHECK_COUNT
+};
 
 struct BoardState {
   Grid board{};
@@ -56,9 +69,9 @@ struct SelectionState {
 // Window variables and menu check marks.
 struct WindowState {
   bool checked[MENU_CHECK_COUNT] = {false, false, false, false, false, true /* TATAMI */};
-  int background = HAIKEI_TATAMI;     // current background picture code, as the ticked item
-  int guidance_colour = COL_WHITE;    // outline of a clicked piece that may not move now
-  bool font_bold = false;             // the board coordinates switch the font to bold for good
+  int background = HAIKEI_TATAMI;   // current background picture code, as the ticked item
+  int guidance_colour = COL_WHITE;  // outline of a clicked piece that may not move now
+  bool font_bold = false;           // the board coordinates switch the font to bold for good
   bool timer1_enabled = false;
   // Folders of the settings file: the current folder and, when that cannot be
   // written, the user's configuration folder. Empty = the usual ones.
@@ -116,12 +129,18 @@ struct PanelState {
   bool drive1_visible = false, dir1_visible = false, file1_visible = false;
   bool text_visible = false;  // Text1..Text4, Label1(0..3), Command1
   std::string Text1, Text2, Text3, Text4;
-  std::string drive;     // chosen volume (mount point)
-  std::string dir_path;  // Dir1's path; File1 lists "*.棋譜" in it
+  std::string drive;          // chosen volume (mount point)
+  std::string dir_path;       // Dir1's path; File1 lists "*.棋譜" in it
   int file_list_version = 0;  // bumped when File1 must read its folder again
 };
 
-struct GameState : BoardState, SelectionState, WindowState, ClockState, HistoryState, PanelState,
-                   EngineMaps, SearchState {};
+struct GameState : BoardState,
+                   SelectionState,
+                   WindowState,
+                   ClockState,
+                   HistoryState,
+                   PanelState,
+                   EngineMaps,
+                   SearchState {};
 
 }  // namespace zv

@@ -31,8 +31,8 @@ bool play_move(Game& g, const ComMove& m) {
   auto& s = g.st;
   const bool drop = m.sx == COM_HAND_X;
   if (!手順保存(s, m.dx, m.dy,
-               {s.man_total_seconds, s.man_total_seconds, s.com_total_seconds,
-                s.turn_seconds + s.com_total_seconds}))
+                {s.man_total_seconds, s.man_total_seconds, s.com_total_seconds,
+                 s.turn_seconds + s.com_total_seconds}))
     return false;
   s.hist_piece[s.history_index] = m.result;
   s.move_number += 1;

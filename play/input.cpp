@@ -28,7 +28,9 @@ void show(Game& g, const char* text, const char* title) {
   g.io.dialogs->show(text, title, Buttons::Ok);
 }
 
-void forbidden(Game& g) { g.io.sound->play(SoundId::Forbidden); }
+void forbidden(Game& g) {
+  g.io.sound->play(SoundId::Forbidden);
+}
 
 bool owns_turn(const GameState& s, int code) {
   return (s.turn == s.man_side && code <= SITA_MAX) || (s.turn == s.com_side && code >= UE_MIN);
@@ -183,7 +185,8 @@ void make_move(Game& g, int Button) {
   s.move_number += 1;
   描画_手数(g, s.move_number, COL_WHITE);
 
-  if (調査_駒成(s, 元X, 元Y, 先X, 先Y, piece) == YES && Button == BUTTON_RIGHT) piece = s.promoted_code;
+  if (調査_駒成(s, 元X, 元Y, 先X, 先Y, piece) == YES && Button == BUTTON_RIGHT)
+    piece = s.promoted_code;
   s.hist_piece[s.history_index] = piece;
 
   s.piece_selected = 0;

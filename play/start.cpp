@@ -38,12 +38,18 @@ void lower_side_moves_first(GameState& s) {
   s.turn = SENTE;
 }
 
-bool new_game(const GameState& s) { return s.turn == NO_TURN || s.move_number == 0; }
+bool new_game(const GameState& s) {
+  return s.turn == NO_TURN || s.move_number == 0;
+}
 
 }  // namespace
 
-void TAIKYOKU_Click(Game& g) { hide_file_panel(g); }
-void STOP_Click(Game& g) { hide_file_panel(g); }
+void TAIKYOKU_Click(Game& g) {
+  hide_file_panel(g);
+}
+void STOP_Click(Game& g) {
+  hide_file_panel(g);
+}
 
 void SENTE_Click(Game& g) {
   auto& s = g.st;

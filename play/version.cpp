@@ -16,10 +16,13 @@
 
 namespace zv {
 
-std::string_view version() { return ZORVANE_VERSION; }
+std::string_view version() {
+  return ZORVANE_VERSION;
+}
 
 std::string version_text() {
-  return std::string("Zorvane " ZORVANE_VERSION "\r\rHome page\r" ZORVANE_HOME_PAGE "\r\re-mail\r") +
+  return std::string("Zorvane " ZORVANE_VERSION "\r\rHome page\r" ZORVANE_HOME_PAGE
+                     "\r\re-mail\r") +
          ZORVANE_EMAIL;
 }
 

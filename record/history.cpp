@@ -52,7 +52,9 @@ void show_entry(Game& g, int k) {
 }  // namespace detail
 
 // A move at the last entry would leave its position nowhere to be kept.
-bool history_full(const GameState& s) { return s.history_index >= HISTORY_MAX || s.history_index < 0; }
+bool history_full(const GameState& s) {
+  return s.history_index >= HISTORY_MAX || s.history_index < 0;
+}
 
 bool refuse_if_history_full(Game& g) {
   if (!history_full(g.st)) return false;

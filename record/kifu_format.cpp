@@ -13,15 +13,17 @@ namespace {
 
 constexpr int BOARD_W = 4, HAND_W = 1, WARP_W = 2, TIME_W = 5;
 constexpr int BOARD_AT = 0;
-constexpr int HAND_AT = BOARD_AT + BAN_SIZE * BAN_SIZE * BOARD_W;           // 324
-constexpr int WARP_AT = HAND_AT + HAND_SLOTS * 2 * HAND_W;                  // 338
-constexpr int TIME_AT = WARP_AT + BAN_SIZE * BAN_SIZE * WARP_W;             // 500
+constexpr int HAND_AT = BOARD_AT + BAN_SIZE * BAN_SIZE * BOARD_W;  // 324
+constexpr int WARP_AT = HAND_AT + HAND_SLOTS * 2 * HAND_W;         // 338
+constexpr int TIME_AT = WARP_AT + BAN_SIZE * BAN_SIZE * WARP_W;    // 500
 static_assert(TIME_AT + 4 * TIME_W == KIFU_LINE_LENGTH);
 
 // How many pieces of each hand kind the game has (both sides together).
 constexpr int PIECES_OF_SLOT[HAND_SLOTS + 1] = {0, 18, 4, 4, 4, 4, 2, 2};
 
-bool is_blank(char c) { return c == ' '; }
+bool is_blank(char c) {
+  return c == ' ';
+}
 
 // A right-aligned decimal field; blanks around it are ignored and an empty
 // field is 0.
@@ -49,11 +51,16 @@ bool parse_field(std::string_view f, int& value) {
 
 // One-character hand count: a digit, or A..Z for 10..35.
 KifuProblem parse_hand(char c, int& value) {
-  if (is_blank(c)) value = 0;
-  else if (c >= '0' && c <= '9') value = c - '0';
-  else if (c >= 'A' && c <= 'Z') value = 10 + (c - 'A');
-  else if (c == '-') return KifuProblem::BadHand;
-  else return KifuProblem::NotNumber;
+  if (is_blank(c))
+    value = 0;
+  else if (c >= '0' && c <= '9')
+    value = c - '0';
+  else if (c >= 'A' && c <= 'Z')
+    value = 10 + (c - 'A');
+  else if (c == '-')
+    return KifuProblem::BadHand;
+  else
+    return KifuProblem::NotNumber;
   return KifuProblem::None;
 }
 
@@ -142,9 +149,12 @@ KifuProblem check_entry(const KifuEntry& e) {
     for (int y = 1; y <= BAN_SIZE; ++y) {
       const int c = e.board[x][y];
       if (!is_piece_code(c)) return KifuProblem::BadPiece;
-      if (c == UE_OU) ++upper_kings;
-      else if (c == SITA_OU) ++lower_kings;
-      else if (c != EMPTY) ++count[hand_slot_of(c)];
+      if (c == UE_OU)
+        ++upper_kings;
+      else if (c == SITA_OU)
+        ++lower_kings;
+      else if (c != EMPTY)
+        ++count[hand_slot_of(c)];
       const int w = e.warp[x][y];
       if (w != 0 && (w < IRVU_FIRST || w > IRVU_LAST)) return KifuProblem::BadWarp;
       ++warps[w];
@@ -238,18 +248,41 @@ KifuStatus encode_kifu(const KifuRecord& r, std::string& bytes) {
 std::string kifu_problem_text(const KifuStatus& st) {
   const char* what = "";
   switch (st.problem) {
-    case KifuProblem::None: return {};
-    case KifuProblem::Encoding: what = "Shift-JISの文字として読めない部分があります"; break;
-    case KifuProblem::HeaderText: what = "見出しに使えない制御文字があります"; break;
-    case KifuProblem::LineLength: what = "行の長さが520文字ではありません"; break;
-    case KifuProblem::NotNumber: what = "数値ではない欄があります"; break;
-    case KifuProblem::BadPiece: what = "駒ではない値があります"; break;
-    case KifuProblem::BadWarp: what = "ワープ桝の値が正しくありません"; break;
-    case KifuProblem::BadHand: what = "持駒の数が正しくありません"; break;
-    case KifuProblem::PieceCount: what = "駒の数が多すぎます"; break;
-    case KifuProblem::Kings: what = "王が両方そろっていません"; break;
-    case KifuProblem::BadTime: what = "時間の値が正しくありません"; break;
-    case KifuProblem::TooMany: what = "500手を超えています"; break;
+    case KifuProblem::None:
+      return {};
+    case KifuProblem::Encoding:
+      what = "Shift-JISの文字として読めない部分があります";
+      break;
+    case KifuProblem::HeaderText:
+      what = "見出しに使えない制御文字があります";
+      break;
+    case KifuProblem::LineLength:
+      what = "行の長さが520文字ではありません";
+      break;
+    case KifuProblem::NotNumber:
+      what = "数値ではない欄があります";
+      break;
+    case KifuProblem::BadPiece:
+      what = "駒ではない値があります";
+      break;
+    case KifuProblem::BadWarp:
+      what = "ワープ桝の値が正しくありません";
+      break;
+    case KifuProblem::BadHand:
+      what = "持駒の数が正しくありません";
+      break;
+    case KifuProblem::PieceCount:
+      what = "駒の数が多すぎます";
+      break;
+    case KifuProblem::Kings:
+      what = "王が両方そろっていません";
+      break;
+    case KifuProblem::BadTime:
+      what = "時間の値が正しくありません";
+      break;
+    case KifuProblem::TooMany:
+      what = "500手を超えています";
+      break;
   }
   std::string text = "棋譜ﾌｧｲﾙが正しくありません";
   if (st.line > 0) text += "（" + std::to_string(st.line) + "行目）";

@@ -22,7 +22,9 @@ bool starts_with(std::string_view s, std::string_view head) {
 }
 
 // /proc/mounts writes blanks and some other bytes as \ooo.
-bool octal(char c) { return c >= '0' && c <= '7'; }
+bool octal(char c) {
+  return c >= '0' && c <= '7';
+}
 
 std::string unescape_mount(std::string_view s) {
   std::string out;
@@ -98,7 +100,8 @@ std::vector<std::string> list_volumes() {
 std::string volume_of(const std::string& path, const std::vector<std::string>& volumes) {
   std::string best = "/";
   for (const std::string& v : volumes) {
-    const bool inside = path == v || (starts_with(path, v) && (v.back() == '/' || path[v.size()] == '/'));
+    const bool inside =
+        path == v || (starts_with(path, v) && (v.back() == '/' || path[v.size()] == '/'));
     if (inside && v.size() > best.size()) best = v;
   }
   return best;

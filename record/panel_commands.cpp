@@ -131,9 +131,13 @@ void KIFU_WRITE_Click(Game& g) {
   描画_棋譜_IO(g, 0);
 }
 
-void OPTION_Click(Game& g) { hide_file_panel(g); }
+void OPTION_Click(Game& g) {
+  hide_file_panel(g);
+}
 
-void Dir1_Change(Game& g) { g.st.file_list_version += 1; }
+void Dir1_Change(Game& g) {
+  g.st.file_list_version += 1;
+}
 
 void Drive1_Change(Game& g) {
   auto& p = g.st;
@@ -194,7 +198,10 @@ void Command1_Click(Game& g) {
     return;
   }
   if (err == FileError::ReadOnly) {
-    say(g, "棋譜ﾌｧｲﾙを作成できません\n書き込み禁止のﾌｧｲﾙです：" + s.Text1 + std::string(KIFU_EXTENSION), SAVE_TITLE);
+    say(g,
+        "棋譜ﾌｧｲﾙを作成できません\n書き込み禁止のﾌｧｲﾙです：" + s.Text1 +
+            std::string(KIFU_EXTENSION),
+        SAVE_TITLE);
     return;
   }
   if (err != FileError::None) {
@@ -217,7 +224,8 @@ void File1_Click(Game& g, const std::string& name) {
   std::string bytes;
   const std::string folder = s.dir_path.empty() ? std::string(".") : s.dir_path;
   switch (read_record_file(folder + "/" + name, bytes)) {
-    case FileError::None: break;
+    case FileError::None:
+      break;
     case FileError::Read:
       say(g, "棋譜ﾌｧｲﾙを読み込めません", LOAD_TITLE);
       return;
@@ -249,8 +257,7 @@ bool load_record_bytes(Game& g, std::string_view bytes) {
   初期設定(g);
   画面_再描画(g);
   s.kifu_mode = 1;
-  draw_header(g, r.title, 取得_棋譜のX座標(r.title) - TITLE_SHIFT_X, HEADER_BELOW_Y,
-              COL_LIGHTRED);
+  draw_header(g, r.title, 取得_棋譜のX座標(r.title) - TITLE_SHIFT_X, HEADER_BELOW_Y, COL_LIGHTRED);
   draw_header(g, r.upper_name, 取得_棋譜のX座標(r.upper_name), HEADER_ABOVE_Y, COL_WHITE);
   draw_header(g, r.lower_name, 取得_棋譜のX座標(r.lower_name), HEADER_BELOW_Y, COL_WHITE);
 

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <string>
 
-#include "settings/settings_file.h"
 #include "model/cp932.h"
+#include "settings/settings_file.h"
 #include "view/draw.h"
 
 namespace zv {
@@ -42,7 +42,8 @@ bool written_line(const std::string& key, const std::string& value) {
       if (value == b.name) return true;
     return false;
   }
-  return (key == KEY_GUIDANCE || key == KEY_CLOCK || key == KEY_MUSIC) && (value == ON || value == OFF);
+  return (key == KEY_GUIDANCE || key == KEY_CLOCK || key == KEY_MUSIC) &&
+         (value == ON || value == OFF);
 }
 
 void set_background(Game& g, int code) {
@@ -111,7 +112,9 @@ bool whole(std::string_view bytes, const std::optional<std::vector<SettingsLine>
 
 }  // namespace
 
-bool settings_file_whole(std::string_view bytes) { return whole(bytes, parse_settings(bytes)); }
+bool settings_file_whole(std::string_view bytes) {
+  return whole(bytes, parse_settings(bytes));
+}
 
 bool apply_settings_bytes(Game& g, std::string_view bytes) {
   const auto lines = parse_settings(bytes);
@@ -144,17 +147,29 @@ void 読込_環境設定ファイル(Game& g) {
   if (!bytes || !apply_settings_bytes(g, *bytes)) write_defaults(g);
 }
 
-void 書込_環境設定ファイル(Game& g) { write_or_keep(g, settings_bytes(g.st)); }
+void 書込_環境設定ファイル(Game& g) {
+  write_or_keep(g, settings_bytes(g.st));
+}
 
 void チェック設定(Game& g, int IN_背景種類) {
   for (const auto& b : BACKGROUNDS) g.st.checked[b.item] = b.code == IN_背景種類;
 }
 
-void MIDORI_Click(Game& g) { click_background(g, HAIKEI_MIDORI, M_MIDORI); }
-void TAKE_Click(Game& g) { click_background(g, HAIKEI_TAKE, M_TAKE); }
-void TATAMI_Click(Game& g) { click_background(g, HAIKEI_TATAMI, M_TATAMI); }
-void UCHU_Click(Game& g) { click_background(g, HAIKEI_UCHU, M_UCHU); }
-void RENGA_Click(Game& g) { click_background(g, HAIKEI_RENGA, M_RENGA); }
+void MIDORI_Click(Game& g) {
+  click_background(g, HAIKEI_MIDORI, M_MIDORI);
+}
+void TAKE_Click(Game& g) {
+  click_background(g, HAIKEI_TAKE, M_TAKE);
+}
+void TATAMI_Click(Game& g) {
+  click_background(g, HAIKEI_TATAMI, M_TATAMI);
+}
+void UCHU_Click(Game& g) {
+  click_background(g, HAIKEI_UCHU, M_UCHU);
+}
+void RENGA_Click(Game& g) {
+  click_background(g, HAIKEI_RENGA, M_RENGA);
+}
 
 void SIDOU_Click(Game& g) {
   auto& s = g.st;

@@ -73,8 +73,7 @@ Put put(const fs::path& path, std::string_view bytes) {
     std::optional<std::string> old = read_settings_file(path);
     if (!old || !settings_file_whole(*old)) return Put::LinkRefused;
   }
-  return write_file_replacing(path.string(), bytes) == FileError::None ? Put::Written
-                                                                        : Put::Failed;
+  return write_file_replacing(path.string(), bytes) == FileError::None ? Put::Written : Put::Failed;
 }
 
 }  // namespace
@@ -99,18 +98,24 @@ std::optional<std::string> read_settings_file(const fs::path& path) {
 SettingsWritten write_settings_file(const SettingsPlaces& places, std::string_view bytes) {
   const fs::path here = places.current / SETTINGS_FILE_NAME;
   switch (put(here, bytes)) {
-    case Put::Written: return {here, false};
-    case Put::LinkRefused: return {{}, true};
-    case Put::Failed: break;
+    case Put::Written:
+      return {here, false};
+    case Put::LinkRefused:
+      return {{}, true};
+    case Put::Failed:
+      break;
   }
   if (places.config.empty()) return {};
   std::error_code ec;
   fs::create_directories(places.config, ec);
   const fs::path there = places.config / SETTINGS_FILE_NAME;
   switch (put(there, bytes)) {
-    case Put::Written: return {there, false};
-    case Put::LinkRefused: return {{}, true};
-    case Put::Failed: break;
+    case Put::Written:
+      return {there, false};
+    case Put::LinkRefused:
+      return {{}, true};
+    case Put::Failed:
+      break;
   }
   return {};
 }

@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
     auto bytes = zv::synth::wav_bytes(e.make());
     std::filesystem::path path = dir / e.file;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out) {
       std::fprintf(stderr, "cannot write %s\n", path.string().c_str());

@@ -20,12 +20,12 @@ namespace {
 namespace fs = std::filesystem;
 
 // Buffers are created in this order and freed in FREE_ORDER.
-constexpr std::array<SoundId, SOUND_COUNT> CREATE_ORDER = {
-    SoundId::Other, SoundId::Forbidden, SoundId::Warp, SoundId::Piece, SoundId::Music,
-    SoundId::Ending};
-constexpr std::array<SoundId, SOUND_COUNT> FREE_ORDER = {
-    SoundId::Other, SoundId::Forbidden, SoundId::Piece, SoundId::Music, SoundId::Ending,
-    SoundId::Warp};
+constexpr std::array<SoundId, SOUND_COUNT> CREATE_ORDER = {SoundId::Other, SoundId::Forbidden,
+                                                           SoundId::Warp,  SoundId::Piece,
+                                                           SoundId::Music, SoundId::Ending};
+constexpr std::array<SoundId, SOUND_COUNT> FREE_ORDER = {SoundId::Other,  SoundId::Forbidden,
+                                                         SoundId::Piece,  SoundId::Music,
+                                                         SoundId::Ending, SoundId::Warp};
 
 // Effects restart on every request; music keeps going when asked again.
 constexpr std::int32_t EFFECT_FLAGS = 3, MUSIC_FLAGS = 1;
@@ -55,12 +55,18 @@ std::string find_file(std::string_view name, const std::vector<std::string>& dir
 
 std::string_view sound_file_name(SoundId id) {
   switch (id) {
-    case SoundId::Other: return "その他.wav";
-    case SoundId::Forbidden: return "禁止.wav";
-    case SoundId::Warp: return "ワープ.wav";
-    case SoundId::Piece: return "駒打音.wav";
-    case SoundId::Music: return "BGM.wav";
-    case SoundId::Ending: return "ENDING.wav";
+    case SoundId::Other:
+      return "その他.wav";
+    case SoundId::Forbidden:
+      return "禁止.wav";
+    case SoundId::Warp:
+      return "ワープ.wav";
+    case SoundId::Piece:
+      return "駒打音.wav";
+    case SoundId::Music:
+      return "BGM.wav";
+    case SoundId::Ending:
+      return "ENDING.wav";
   }
   return {};
 }
@@ -144,8 +150,7 @@ std::int32_t Module1::create_buffer(Dialogs& dialogs, SoundId id, std::int32_t f
     dialogs.show(std::string(name) + ": " + file.error(), SOUND_BOX_TITLE, Buttons::Ok);
     return 0;
   }
-  std::int32_t h =
-      api_.create(device_, file.data(), static_cast<std::int32_t>(file.size()), flags);
+  std::int32_t h = api_.create(device_, file.data(), static_cast<std::int32_t>(file.size()), flags);
   if (h == 0)
     dialogs.show(std::string(name) + ": 音声ファイルとして読めません。", SOUND_BOX_TITLE,
                  Buttons::Ok);

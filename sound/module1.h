@@ -16,7 +16,8 @@ namespace zv {
 
 inline constexpr std::string_view SOUND_LIBRARY_FILE = "libZorvane.so";
 inline constexpr std::string_view SOUND_BOX_TITLE = "Zorvane.dll";
-inline constexpr std::string_view SOUND_NO_DEVICE = "Direct Soundインターフェースが作成できません。";
+inline constexpr std::string_view SOUND_NO_DEVICE =
+    "Direct Soundインターフェースが作成できません。";
 
 // "その他.wav" … "ENDING.wav" by SoundId.
 std::string_view sound_file_name(SoundId id);

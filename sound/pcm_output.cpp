@@ -75,7 +75,8 @@ std::string PcmOutput::open_alsa() {
     if (pcm_) snd_pcm_close(pcm_);
     pcm_ = nullptr;
     snd_lib_error_set_handler(nullptr);
-    return std::string("ALSA: cannot play on the \"") + ALSA_DEVICE + "\" device: " + snd_strerror(err);
+    return std::string("ALSA: cannot play on the \"") + ALSA_DEVICE +
+           "\" device: " + snd_strerror(err);
   }
   period_ = period > 0 ? period : DUMMY_PERIOD;
   buffer_.assign(period_ * channels_, 0);
@@ -107,7 +108,8 @@ void PcmOutput::run_alsa() {
 }
 
 void PcmOutput::run_dummy() {
-  const auto period = std::chrono::microseconds(period_ * 1000000 / static_cast<std::size_t>(rate_));
+  const auto period =
+      std::chrono::microseconds(period_ * 1000000 / static_cast<std::size_t>(rate_));
   auto next = std::chrono::steady_clock::now();
   std::unique_lock<std::mutex> wait(stop_mutex_);
   while (!stop_) {

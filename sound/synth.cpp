@@ -12,9 +12,13 @@ constexpr double PI2 = 2 * std::numbers::pi;
 
 using Wave = std::vector<double>;
 
-std::size_t frames_of(double seconds) { return static_cast<std::size_t>(std::lround(seconds * RATE)); }
+std::size_t frames_of(double seconds) {
+  return static_cast<std::size_t>(std::lround(seconds * RATE));
+}
 
-double midi_hz(int note) { return 440.0 * std::pow(2.0, (note - 69) / 12.0); }
+double midi_hz(int note) {
+  return 440.0 * std::pow(2.0, (note - 69) / 12.0);
+}
 
 // A repeatable noise source, so every build writes the same files.
 struct Noise {
@@ -116,7 +120,7 @@ Wave tick(Noise& noise) {
 }
 
 struct Note {
-  int midi;      // 0 = rest
+  int midi;  // 0 = rest
   double beats;
 };
 
@@ -126,14 +130,11 @@ constexpr int G4 = 67, A4 = 69, C5 = 72, D5 = 74, E5 = 76, G5 = 79, A5 = 81, C6 
 
 const std::vector<Note>& game_melody() {
   static const std::vector<Note> m = {
-      {E5, 1}, {G5, 1}, {A5, 2},  {G5, 1}, {E5, 1}, {D5, 2},  {C5, 1}, {D5, 1}, {E5, 1}, {G5, 1},
-      {D5, 4},
-      {E5, 1}, {G5, 1}, {A5, 2},  {C6, 1}, {A5, 1}, {G5, 2},  {E5, 1}, {D5, 1}, {C5, 1}, {D5, 1},
-      {C5, 4},
-      {A5, 1}, {C6, 1}, {D6, 2},  {C6, 1}, {A5, 1}, {G5, 2},  {A5, 1}, {G5, 1}, {E5, 1}, {G5, 1},
-      {A5, 4},
-      {G5, 1}, {E5, 1}, {D5, 1}, {E5, 1},  {G5, 2}, {E5, 2},  {D5, 1}, {C5, 1}, {A4, 1}, {C5, 1},
-      {D5, 2}, {G4, 2}};
+      {E5, 1}, {G5, 1}, {A5, 2}, {G5, 1}, {E5, 1}, {D5, 2}, {C5, 1}, {D5, 1}, {E5, 1},
+      {G5, 1}, {D5, 4}, {E5, 1}, {G5, 1}, {A5, 2}, {C6, 1}, {A5, 1}, {G5, 2}, {E5, 1},
+      {D5, 1}, {C5, 1}, {D5, 1}, {C5, 4}, {A5, 1}, {C6, 1}, {D6, 2}, {C6, 1}, {A5, 1},
+      {G5, 2}, {A5, 1}, {G5, 1}, {E5, 1}, {G5, 1}, {A5, 4}, {G5, 1}, {E5, 1}, {D5, 1},
+      {E5, 1}, {G5, 2}, {E5, 2}, {D5, 1}, {C5, 1}, {A4, 1}, {C5, 1}, {D5, 2}, {G4, 2}};
   return m;
 }
 constexpr int GAME_BASS[16] = {C3, A2, C3, G2, C3, A2, G2, C3, A2, C3, G2, A2, C3, C3, D3, G2};
@@ -142,9 +143,9 @@ constexpr int GAME_BARS = 16;
 
 // A minor pentatonic, slower, eight bars.
 const std::vector<Note>& ending_melody() {
-  static const std::vector<Note> m = {
-      {E5, 2}, {D5, 1}, {C5, 1}, {A4, 4}, {C5, 2}, {D5, 1}, {E5, 1}, {G5, 4},
-      {A5, 2}, {G5, 1}, {E5, 1}, {D5, 2}, {C5, 2}, {D5, 1}, {E5, 1}, {C5, 2}, {A4, 4}};
+  static const std::vector<Note> m = {{E5, 2}, {D5, 1}, {C5, 1}, {A4, 4}, {C5, 2}, {D5, 1},
+                                      {E5, 1}, {G5, 4}, {A5, 2}, {G5, 1}, {E5, 1}, {D5, 2},
+                                      {C5, 2}, {D5, 1}, {E5, 1}, {C5, 2}, {A4, 4}};
   return m;
 }
 constexpr int ENDING_BASS[8] = {A2, A2, C3, G2, A2, D3, E3, A2};
@@ -153,7 +154,9 @@ constexpr int ENDING_BARS = 8;
 
 constexpr int BEATS_PER_BAR = 4;
 
-std::size_t tune_frames(double beat, int bars) { return frames_of(beat * BEATS_PER_BAR * bars); }
+std::size_t tune_frames(double beat, int bars) {
+  return frames_of(beat * BEATS_PER_BAR * bars);
+}
 
 }  // namespace
 
@@ -180,8 +183,7 @@ Samples buzz() {
     double local = t < 0.17 ? t : t - 0.21;
     double len = 0.17;
     double env = 0;
-    if (local >= 0 && local < len)
-      env = std::min({1.0, local / 0.008, (len - local) / 0.03});
+    if (local >= 0 && local < len) env = std::min({1.0, local / 0.008, (len - local) / 0.03});
     double v = 0;
     for (int k = 1; k <= 9; k += 2)
       v += (std::sin(PI2 * 146 * k * t) + std::sin(PI2 * 153 * k * t)) / k;
@@ -222,7 +224,9 @@ Samples game_tune() {
   Wave w(tune_frames(GAME_BEAT, GAME_BARS), 0.0);
   double beat = 0;
   for (const Note& n : game_melody()) {
-    if (n.midi) add_wrapped(w, pluck(midi_hz(n.midi), n.beats * GAME_BEAT + 0.9), frames_of(beat * GAME_BEAT), 0.5);
+    if (n.midi)
+      add_wrapped(w, pluck(midi_hz(n.midi), n.beats * GAME_BEAT + 0.9), frames_of(beat * GAME_BEAT),
+                  0.5);
     beat += n.beats;
   }
   Noise noise;
@@ -230,7 +234,8 @@ Samples game_tune() {
     double start = bar * BEATS_PER_BAR * GAME_BEAT;
     int root = GAME_BASS[bar];
     add_wrapped(w, bass(midi_hz(root), 2 * GAME_BEAT - 0.05), frames_of(start), 0.35);
-    add_wrapped(w, bass(midi_hz(root + 7), 2 * GAME_BEAT - 0.05), frames_of(start + 2 * GAME_BEAT), 0.3);
+    add_wrapped(w, bass(midi_hz(root + 7), 2 * GAME_BEAT - 0.05), frames_of(start + 2 * GAME_BEAT),
+                0.3);
     for (int b = 1; b < BEATS_PER_BAR; b += 2)
       add_wrapped(w, tick(noise), frames_of(start + b * GAME_BEAT), 0.12);
   }
@@ -241,7 +246,9 @@ Samples ending_tune() {
   Wave w(tune_frames(ENDING_BEAT, ENDING_BARS), 0.0);
   double beat = 0;
   for (const Note& n : ending_melody()) {
-    if (n.midi) add_wrapped(w, bell(midi_hz(n.midi), n.beats * ENDING_BEAT + 1.2, 0.8), frames_of(beat * ENDING_BEAT), 0.45);
+    if (n.midi)
+      add_wrapped(w, bell(midi_hz(n.midi), n.beats * ENDING_BEAT + 1.2, 0.8),
+                  frames_of(beat * ENDING_BEAT), 0.45);
     beat += n.beats;
   }
   double bar_seconds = BEATS_PER_BAR * ENDING_BEAT;

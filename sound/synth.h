@@ -23,9 +23,9 @@ Samples ending_tune();  // loops while no game is under way
 std::vector<std::uint8_t> wav_bytes(const Samples& samples, int rate = RATE);
 
 struct Entry {
-  const char* file;     // as the game loads it
+  const char* file;  // as the game loads it
   Samples (*make)();
-  std::size_t frames;   // length in samples
+  std::size_t frames;  // length in samples
 };
 // The six files, in the order the game creates their buffers.
 const std::vector<Entry>& catalogue();

@@ -24,10 +24,12 @@ double sample_at(const std::uint8_t* p, int format, int bits) {
     case 16:
       return static_cast<std::int16_t>(p[0] | (p[1] << 8)) / PCM_SCALE;
     case 24:
-      return static_cast<std::int32_t>((p[0] << 8) | (p[1] << 16) | (static_cast<std::uint32_t>(p[2]) << 24)) /
+      return static_cast<std::int32_t>((p[0] << 8) | (p[1] << 16) |
+                                       (static_cast<std::uint32_t>(p[2]) << 24)) /
              (PCM_SCALE * 65536.0);
     case 32: {
-      const std::uint32_t u = p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+      const std::uint32_t u =
+          p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
       if (format == WAV_FLOAT) return static_cast<double>(std::bit_cast<float>(u));
       return static_cast<std::int32_t>(u) / (PCM_SCALE * 65536.0);
     }

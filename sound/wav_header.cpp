@@ -12,7 +12,9 @@ constexpr int FORMAT_EXTENSIBLE = 0xFFFE;
 std::uint32_t le32(const std::uint8_t* p) {
   return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
-int le16(const std::uint8_t* p) { return p[0] | (p[1] << 8); }
+int le16(const std::uint8_t* p) {
+  return p[0] | (p[1] << 8);
+}
 
 }  // namespace
 

@@ -21,7 +21,7 @@ namespace {
 // ALSA adapts the stream to the hardware. Stereo, so pan has a meaning.
 constexpr int OUTPUT_RATE = zv::SOUND_RATE;
 constexpr int OUTPUT_CHANNELS = 2;
-constexpr std::size_t MIX_FRAMES = 512;  // mixed at a time
+constexpr std::size_t MIX_FRAMES = 512;                 // mixed at a time
 constexpr int32_t VOLUME_MIN = -10000, VOLUME_MAX = 0;  // hundredths of a decibel
 constexpr int32_t PAN_MAX = 10000;
 constexpr int32_t FREQUENCY_MIN = 100, FREQUENCY_MAX = 200000;
@@ -41,7 +41,7 @@ struct Device {
   int32_t next_handle = 1;
   std::vector<float> sum = std::vector<float>(MIX_FRAMES * OUTPUT_CHANNELS);
   std::vector<std::unique_ptr<Buffer>> buffers;  // handle h is buffers[h - 1]
-  zv::PcmOutput output;  // last, so at exit it stops before the table goes
+  zv::PcmOutput output;                          // last, so at exit it stops before the table goes
 };
 
 Device& device() {
@@ -53,7 +53,8 @@ using Locked = std::lock_guard<std::mutex>;
 
 Buffer* find(int32_t handle) {
   Device& d = device();
-  if (d.handle == 0 || handle <= 0 || static_cast<size_t>(handle) > d.buffers.size()) return nullptr;
+  if (d.handle == 0 || handle <= 0 || static_cast<size_t>(handle) > d.buffers.size())
+    return nullptr;
   return d.buffers[static_cast<size_t>(handle - 1)].get();
 }
 
@@ -62,7 +63,8 @@ void fill(int16_t* out, size_t frames) {
   Device& d = device();
   while (frames > 0) {
     const size_t n = std::min(frames, MIX_FRAMES);
-    std::fill(d.sum.begin(), d.sum.begin() + static_cast<std::ptrdiff_t>(n * OUTPUT_CHANNELS), 0.0f);
+    std::fill(d.sum.begin(), d.sum.begin() + static_cast<std::ptrdiff_t>(n * OUTPUT_CHANNELS),
+              0.0f);
     for (auto& b : d.buffers)
       if (b && b->voice.playing) zv::mixer::add_voice(b->voice, d.sum.data(), n);
     zv::mixer::to_pcm16(d.sum.data(), out, n * OUTPUT_CHANNELS);
@@ -113,7 +115,8 @@ void set_pan(Buffer& b, int32_t pan) {
 
 // 0 is the sound's own rate; a sounding buffer goes on at the new one.
 void set_frequency(Buffer& b, int32_t frequency) {
-  const double rate = frequency == 0 ? OUTPUT_RATE : std::clamp(frequency, FREQUENCY_MIN, FREQUENCY_MAX);
+  const double rate =
+      frequency == 0 ? OUTPUT_RATE : std::clamp(frequency, FREQUENCY_MIN, FREQUENCY_MAX);
   Locked lock(device().output.lock());
   b.voice.step = rate / OUTPUT_RATE;
 }
@@ -145,7 +148,8 @@ void dsTerminate(void) {
 
 int32_t dsCreateDSB(int32_t device_handle, const void* data, int32_t size, int32_t flags) {
   if (size <= 0) return 0;
-  return add_buffer(device_handle, static_cast<const uint8_t*>(data), static_cast<size_t>(size), flags);
+  return add_buffer(device_handle, static_cast<const uint8_t*>(data), static_cast<size_t>(size),
+                    flags);
 }
 
 int32_t dsCreateResDSB(int32_t device_handle, const char* name, int32_t flags) {

@@ -36,8 +36,10 @@ void 待ち時間(Game& g, double IN_秒);
 void BGM_切替(Game& g, int mode);
 
 // Text.
-void 描画_数値(Game& g, double 入力X, double 入力Y, double 数値, int 描画色, int モード, double フォントサイズ);
-void 描画_数値(Game& g, double 入力X, double 入力Y, std::string_view 文字, int 描画色, int モード, double フォントサイズ);
+void 描画_数値(Game& g, double 入力X, double 入力Y, double 数値, int 描画色, int モード,
+               double フォントサイズ);
+void 描画_数値(Game& g, double 入力X, double 入力Y, std::string_view 文字, int 描画色, int モード,
+               double フォントサイズ);
 void 描画_移動駒種類(Game& g, double x, double y, std::string_view text, int 描画色);
 void 描画_文字列(Game& g, double x, double y, int code, int 描画色, double size);
 std::string 文字列変換(int value);

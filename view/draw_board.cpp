@@ -6,7 +6,9 @@
 namespace zv {
 
 namespace paint {
-void tile(Game& g, double q, double r) { 描画_絵(g, g.st.background, q, r); }
+void tile(Game& g, double q, double r) {
+  描画_絵(g, g.st.background, q, r);
+}
 }  // namespace paint
 
 void 描画_絵(Game& g, int 駒種類, double 座標X, double 座標Y) {

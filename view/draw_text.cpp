@@ -172,7 +172,8 @@ void 描画_表示中の文字(Game& g) {
     const auto& t = g.st.move_text[spot];
     if (t.shown) draw_move_text(g, spot, t.x, t.y, t.piece, t.colour);
   }
-  if (g.st.shown_move_number >= 0) 描画_手数(g, g.st.shown_move_number, g.st.shown_move_number_colour);
+  if (g.st.shown_move_number >= 0)
+    描画_手数(g, g.st.shown_move_number, g.st.shown_move_number_colour);
 }
 
 }  // namespace zv

@@ -7,8 +7,12 @@
 
 namespace zv::paint {
 
-constexpr double twips_x(double q) { return X0 + CELL_W * q; }
-constexpr double twips_y(double r) { return Y0 + CELL_H * r; }
+constexpr double twips_x(double q) {
+  return X0 + CELL_W * q;
+}
+constexpr double twips_y(double r) {
+  return Y0 + CELL_H * r;
+}
 
 // Prints at a twips position in the window's current font weight. An empty
 // text leaves no mark, so it is not sent at all.

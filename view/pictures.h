@@ -65,6 +65,8 @@ constexpr const PictureInfo* find_picture(int code) {
   return nullptr;
 }
 
-constexpr bool is_picture_code(int code) { return find_picture(code) != nullptr; }
+constexpr bool is_picture_code(int code) {
+  return find_picture(code) != nullptr;
+}
 
 }  // namespace zv

@@ -4,8 +4,8 @@
 
 namespace zv {
 
-inline constexpr int RANK_BASE = 1000;    // 文字列変換(RANK_BASE + y) is the rank in kanji
-inline constexpr int TEXT_TEMOKU = 99;    // 描画_文字列 code of "手目"
+inline constexpr int RANK_BASE = 1000;  // 文字列変換(RANK_BASE + y) is the rank in kanji
+inline constexpr int TEXT_TEMOKU = 99;  // 描画_文字列 code of "手目"
 
 // "一".."九" for 1..9, empty otherwise.
 std::string_view kanji_digit(int n);

@@ -64,7 +64,8 @@ Run run_once(const std::string& program) {
   }
   std::string text;
   char buf[256];
-  for (ssize_t n; (n = read(out[0], buf, sizeof buf)) > 0;) text.append(buf, static_cast<size_t>(n));
+  for (ssize_t n; (n = read(out[0], buf, sizeof buf)) > 0;)
+    text.append(buf, static_cast<size_t>(n));
   close(out[0]);
   int status = 0;
   rusage use{};

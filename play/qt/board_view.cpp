@@ -50,7 +50,8 @@ QPointF BoardView::origin() const {
   const qreal dpr = devicePixelRatioF();
   const double s = scale() * dpr;
   const double spare_x = width() * dpr - SURFACE_W * s, spare_y = height() * dpr - SURFACE_H * s;
-  return {std::floor(std::max(0.0, spare_x) / 2) / dpr, std::floor(std::max(0.0, spare_y) / 2) / dpr};
+  return {std::floor(std::max(0.0, spare_x) / 2) / dpr,
+          std::floor(std::max(0.0, spare_y) / 2) / dpr};
 }
 
 QPointF BoardView::to_twips(const QPointF& pos) const {
@@ -176,7 +177,8 @@ void BoardView::paint_surround(QPainter& p) {
       PaintOp tile;
       tile.kind = PaintOp::Picture;
       tile.code = surround_;
-      const double x = X0 + CELL_W * static_cast<double>(q), y = Y0 + CELL_H * static_cast<double>(r);
+      const double x = X0 + CELL_W * static_cast<double>(q),
+                   y = Y0 + CELL_H * static_cast<double>(r);
       tile.area = {x, y, x + CELL_W, y + CELL_H};
       paint_op(p, tile);
     }

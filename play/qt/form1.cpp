@@ -11,11 +11,11 @@
 #include "model/constants.h"
 #include "model/setup.h"
 #include "play/play.h"
-#include "record/autosave.h"
 #include "play/qt/board_view.h"
 #include "play/qt/file_panel.h"
 #include "play/qt/held_dialogs.h"
 #include "play/qt/menu_tree.h"
+#include "record/autosave.h"
 #include "record/record.h"
 #include "settings/settings.h"
 #include "view/draw.h"
@@ -283,8 +283,7 @@ void Form1::sync() {
   const auto& st = game_->st;
   for (const MenuEntry& e : menu_tree())
     if (e.check >= 0) actions_.at(e.name)->setChecked(st.checked[e.check]);
-  const bool wanted =
-      st.drive1_visible || st.dir1_visible || st.file1_visible || st.text_visible;
+  const bool wanted = st.drive1_visible || st.dir1_visible || st.file1_visible || st.text_visible;
   if (!panel_ && !wanted) return;
   file_panel()->sync(st, false);
   place_panel();

@@ -39,7 +39,7 @@ class Form1 final : public QMainWindow {
   Game& game() { return *game_; }
   BoardView* board_view() const { return view_; }
   const ThreadWorker& worker() const { return worker_; }
-  FilePanel* file_panel();  // made on first use
+  FilePanel* file_panel();                       // made on first use
   QAction* action(std::string_view name) const;  // any menu entry (a submenu's own action too)
   QMenu* submenu(std::string_view name) const;
 

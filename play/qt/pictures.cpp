@@ -266,7 +266,8 @@ Lettering lettering_of(int code) {
     big.setFamilies({"DejaVu Serif", board_font_family()});
     big.setPixelSize(400);
     big.setBold(true);
-    l.parts = {text_path("Zorvane", big), text_path(QString::fromUtf8("ワープ将棋"), path_font(150))};
+    l.parts = {text_path("Zorvane", big),
+               text_path(QString::fromUtf8("ワープ将棋"), path_font(150))};
   } else if (const Face* f = face_of(code); f && !picture_size(code).isEmpty()) {
     const QString text = QString::fromUtf8(code > 0 ? f->upper_text : f->text);
     if (text.size() == 1) {

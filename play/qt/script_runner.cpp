@@ -145,8 +145,8 @@ class Session {
       const TwipRect& a = list.at(i).area;
       for (std::size_t j = i + 1; j < list.size(); ++j) {
         const PaintOp& p = list.at(j);
-        if (list.alive(j) && p.kind == PaintOp::Picture && a.x1 >= p.area.x1 &&
-            a.x1 < p.area.x2 && a.y1 >= p.area.y1 && a.y1 < p.area.y2)
+        if (list.alive(j) && p.kind == PaintOp::Picture && a.x1 >= p.area.x1 && a.x1 < p.area.x2 &&
+            a.y1 >= p.area.y1 && a.y1 < p.area.y2)
           return true;
       }
       return false;

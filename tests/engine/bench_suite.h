@@ -25,7 +25,9 @@ struct Position {
   Hand man_hand{};
 };
 
-inline std::string suite_path() { return std::string(ZORVANE_TEST_DATA) + "/bench_positions.txt"; }
+inline std::string suite_path() {
+  return std::string(ZORVANE_TEST_DATA) + "/bench_positions.txt";
+}
 
 // Ports that swallow everything: the search must not depend on them.
 struct QuietCanvas : Canvas {

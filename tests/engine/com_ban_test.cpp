@@ -24,7 +24,8 @@ int count_drops(const GameState& s) {
   for (int k = 1; k <= HAND_SLOTS; ++k)
     if (s.com_hand[k] > 0)
       for (int x2 = 1; x2 <= 9; ++x2)
-        for (int y2 = 1; y2 <= 9; ++y2) n += 移動チェック(s, COM_HAND_X, k, x2, y2, SLOT_CODE[k]) == YES;
+        for (int y2 = 1; y2 <= 9; ++y2)
+          n += 移動チェック(s, COM_HAND_X, k, x2, y2, SLOT_CODE[k]) == YES;
   return n;
 }
 
@@ -141,13 +142,13 @@ TEST_P(PromotionChoiceTest, FollowsTheRules) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, PromotionChoiceTest,
-    testing::Values(PromotionCase{UE_GIN, 5, 5, UE_GIN, 5},        // equal: plain
+    testing::Values(PromotionCase{UE_GIN, 5, 5, UE_GIN, 5},  // equal: plain
                     PromotionCase{UE_KEI, 5, 5, UE_KEI, 5},
                     PromotionCase{UE_KYOU, 5, 5, UE_KYOU, 5},
-                    PromotionCase{UE_GIN, 6, 5, UE_GIN, 6},        // plain better
-                    PromotionCase{UE_KEI, 5, 6, UE_NARIKEI, 6},    // promoted better
-                    PromotionCase{UE_HU, 6, 5, UE_TO, 6},          // always promoted,
-                    PromotionCase{UE_KAKU, 9, 1, UE_UMA, 9},       // keeping the better score
+                    PromotionCase{UE_GIN, 6, 5, UE_GIN, 6},      // plain better
+                    PromotionCase{UE_KEI, 5, 6, UE_NARIKEI, 6},  // promoted better
+                    PromotionCase{UE_HU, 6, 5, UE_TO, 6},        // always promoted,
+                    PromotionCase{UE_KAKU, 9, 1, UE_UMA, 9},     // keeping the better score
                     PromotionCase{UE_SYA, 3, 3, UE_RYU, 3}));
 
 TEST(ComSearch, APromotionAfterAWarpHappensWhereThePieceArrived) {
@@ -311,7 +312,8 @@ TEST(ComSearch, AMatingDropStopsTheSearch) {
   EvalBoard b = mate_by_drop();
   int expected = count_board_moves(b.s);
   for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) expected += 移動チェック(b.s, COM_HAND_X, SLOT_HU, x, y, UE_HU) == YES;
+    for (int y = 1; y <= 9; ++y)
+      expected += 移動チェック(b.s, COM_HAND_X, SLOT_HU, x, y, UE_HU) == YES;
   for (int x = 1; x <= 4; ++x)
     for (int y = 1; y <= (x < 4 ? 9 : 8); ++y)
       expected += 移動チェック(b.s, COM_HAND_X, SLOT_KIN, x, y, UE_KIN) == YES;

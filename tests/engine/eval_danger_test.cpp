@@ -107,7 +107,7 @@ TEST(BackingLine, HumanLanceFurtherDownTheColumn) {
   b.put(3, 9, SITA_KYOU).put(3, 4, UE_GIN);
   EXPECT_EQ(調査_自守駒MAN_直進駒(b.s, 3, 4), 1);
   EXPECT_EQ(b.s.board[3][4], UE_GIN);  // the square is put back
-  b.put(3, 7, SITA_HU);  // another human piece blocks the lance
+  b.put(3, 7, SITA_HU);                // another human piece blocks the lance
   EXPECT_EQ(調査_自守駒MAN_直進駒(b.s, 3, 4), 0);
   b.put(3, 7, UE_HU);  // a computer piece ends the search
   EXPECT_EQ(調査_自守駒MAN_直進駒(b.s, 3, 4), 0);

@@ -9,7 +9,8 @@ using test::EvalBoard;
 TEST(Surroundings, CountsBigComputerPiecesAroundTheSquare) {
   EvalBoard b;
   b.put(2, 1, UE_SYA).put(1, 2, UE_OU).put(2, 2, UE_KIN).put(3, 3, UE_KAKU);
-  EXPECT_EQ(調査_周辺状況(b.s, 1, 1), -2);  // a corner has three neighbours; gold and (3, 3) don't count
+  EXPECT_EQ(調査_周辺状況(b.s, 1, 1),
+            -2);  // a corner has three neighbours; gold and (3, 3) don't count
   EvalBoard c;
   for (int x = 4; x <= 6; ++x)
     for (int y = 4; y <= 6; ++y) c.put(x, y, UE_UMA);

@@ -76,7 +76,9 @@ struct MateCase {
   std::function<Layout()> setup;
   int mated;
 };
-void PrintTo(const MateCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const MateCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 std::vector<MateCase> cases() {
   return {
@@ -103,10 +105,10 @@ std::vector<MateCase> cases() {
       {"RookCheckCheckerCapturedByGold", [] { return row_check().put(1, 8, SITA_KIN); }, 0},
       {"ContactCheckSkipsBlockingEvenWithHand",
        [] { return contact_check().hold(SLOT_KIN, 1).hold(SLOT_HU, 3); }, 1},
-      {"ContactCheckKingTakesUnprotectedChecker",
-       [] { return contact_check().put(4, 7, EMPTY); }, 0},
-      {"ContactCheckCheckerCapturedBySilver",
-       [] { return contact_check().put(6, 7, SITA_GIN); }, 0},
+      {"ContactCheckKingTakesUnprotectedChecker", [] { return contact_check().put(4, 7, EMPTY); },
+       0},
+      {"ContactCheckCheckerCapturedBySilver", [] { return contact_check().put(6, 7, SITA_GIN); },
+       0},
       {"ContactCheckCaptureByPieceHeldByBishopFails",
        [] { return contact_check().put(6, 8, SITA_KIN).put(8, 6, UE_KAKU); }, 1},
       {"ContactCheckCaptureWithoutTheBishop", [] { return contact_check().put(6, 8, SITA_KIN); },

@@ -69,7 +69,9 @@ struct StepCheck {
   const char* name;
   int code, x, y;  // the checker; the king stands on (5,5)
 };
-void PrintTo(const StepCheck& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const StepCheck& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class StepChecks : public ::testing::TestWithParam<StepCheck> {};
 
@@ -87,16 +89,14 @@ TEST_P(StepChecks, MarkOnlyTheCheckersSquare) {
 
 INSTANTIATE_TEST_SUITE_P(
     Survey, StepChecks,
-    ::testing::Values(StepCheck{"ManPawn", SITA_HU, 5, 6}, StepCheck{"ManSilver", SITA_GIN, 4, 4},
-                      StepCheck{"ManGold", SITA_KIN, 6, 5}, StepCheck{"ManTokin", SITA_TO, 5, 4},
-                      StepCheck{"ManHorseStep", SITA_UMA, 4, 5},
-                      StepCheck{"ManDragonStep", SITA_RYU, 6, 6},
-                      StepCheck{"ManLanceContact", SITA_KYOU, 5, 6},
-                      StepCheck{"ComPawn", UE_HU, 5, 4}, StepCheck{"ComSilver", UE_GIN, 6, 6},
-                      StepCheck{"ComGold", UE_KIN, 4, 4}, StepCheck{"ComTokin", UE_TO, 5, 6},
-                      StepCheck{"ComHorseStep", UE_UMA, 6, 5},
-                      StepCheck{"ComDragonStep", UE_RYU, 4, 6},
-                      StepCheck{"ComBishopContact", UE_KAKU, 4, 4}),
+    ::testing::Values(
+        StepCheck{"ManPawn", SITA_HU, 5, 6}, StepCheck{"ManSilver", SITA_GIN, 4, 4},
+        StepCheck{"ManGold", SITA_KIN, 6, 5}, StepCheck{"ManTokin", SITA_TO, 5, 4},
+        StepCheck{"ManHorseStep", SITA_UMA, 4, 5}, StepCheck{"ManDragonStep", SITA_RYU, 6, 6},
+        StepCheck{"ManLanceContact", SITA_KYOU, 5, 6}, StepCheck{"ComPawn", UE_HU, 5, 4},
+        StepCheck{"ComSilver", UE_GIN, 6, 6}, StepCheck{"ComGold", UE_KIN, 4, 4},
+        StepCheck{"ComTokin", UE_TO, 5, 6}, StepCheck{"ComHorseStep", UE_UMA, 6, 5},
+        StepCheck{"ComDragonStep", UE_RYU, 4, 6}, StepCheck{"ComBishopContact", UE_KAKU, 4, 4}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SurveyCheck, KingsSideBySideMarkNoCheck) {

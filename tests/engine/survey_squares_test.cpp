@@ -20,7 +20,9 @@ struct PieceCase {
   int code, x, y;
   std::vector<Square> squares;
 };
-void PrintTo(const PieceCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const PieceCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 std::vector<Square> line(int x, int y, int dx, int dy) {
   std::vector<Square> out;
@@ -41,7 +43,8 @@ std::vector<Square> rook55() {
 std::vector<Square> bishop55() {
   return join({line(5, 5, 1, 1), line(5, 5, 1, -1), line(5, 5, -1, 1), line(5, 5, -1, -1)});
 }
-const std::vector<Square> kKing55 = {{4, 4}, {5, 4}, {6, 4}, {4, 5}, {6, 5}, {4, 6}, {5, 6}, {6, 6}};
+const std::vector<Square> kKing55 = {{4, 4}, {5, 4}, {6, 4}, {4, 5},
+                                     {6, 5}, {4, 6}, {5, 6}, {6, 6}};
 const std::vector<Square> kManGold55 = {{5, 4}, {4, 4}, {6, 4}, {5, 6}, {4, 5}, {6, 5}};
 const std::vector<Square> kComGold55 = {{5, 4}, {5, 6}, {4, 6}, {6, 6}, {4, 5}, {6, 5}};
 const std::vector<Square> kOrtho55 = {{5, 4}, {5, 6}, {4, 5}, {6, 5}};

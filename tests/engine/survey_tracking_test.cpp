@@ -91,12 +91,12 @@ TEST(SurveyTracking, ManGuardMinIsTheMostValuableGuardWithoutASquare) {
   p.put(5, 8, SITA_HU).put(5, 9, SITA_OU).put(4, 8, SITA_KIN).put(5, 1, SITA_SYA);
   p.put(2, 2, SITA_GIN).put(1, 3, SITA_KIN).put(3, 3, SITA_HU);
   const GameState& s = p.survey();
-  EXPECT_EQ(s.man_guard_min[5][8], SITA_OU);     // king, rook and gold all guard it
+  EXPECT_EQ(s.man_guard_min[5][8], SITA_OU);  // king, rook and gold all guard it
   EXPECT_EQ(s.man_influence[5][8], 3);
-  EXPECT_EQ(s.man_guard_min[2][2], SITA_KIN);    // gold (1,3) guards; pawn (3,3) bears on (3,2)
-  EXPECT_EQ(s.man_guard_min[1][3], SITA_GIN);    // the silver's backward step
+  EXPECT_EQ(s.man_guard_min[2][2], SITA_KIN);  // gold (1,3) guards; pawn (3,3) bears on (3,2)
+  EXPECT_EQ(s.man_guard_min[1][3], SITA_GIN);  // the silver's backward step
   EXPECT_EQ(s.man_guard_min[4][8], SITA_OU);
-  EXPECT_EQ(s.man_guard_min[5][1], NO_MIN);      // nothing guards the rook
+  EXPECT_EQ(s.man_guard_min[5][1], NO_MIN);  // nothing guards the rook
   EXPECT_EQ(s.man_cheapest_attacker[5][8], NO_MAX);
 }
 
@@ -139,10 +139,12 @@ TEST(SurveyTracking, ManKingAsTheOnlyAttacker) {
 struct GuardCase {
   const char* name;
   int guard, gx, gy;
-  int code;           // expected com_cheapest_guard on (5,5)
-  bool with_square;   // whether com_cheapest_guard_x/y are written
+  int code;          // expected com_cheapest_guard on (5,5)
+  bool with_square;  // whether com_cheapest_guard_x/y are written
 };
-void PrintTo(const GuardCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const GuardCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class ComGuard : public ::testing::TestWithParam<GuardCase> {};
 
@@ -158,31 +160,33 @@ TEST_P(ComGuard, RecordsCodeAndSquareAsItsSideDoes) {
   EXPECT_EQ(s.com_cheapest_guard_y[5][5], gc.with_square ? gc.gy : 7);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Survey, ComGuard,
-    ::testing::Values(GuardCase{"Pawn", UE_HU, 5, 4, UE_HU, false},
-                      GuardCase{"Lance", UE_KYOU, 5, 1, UE_KYOU, true},
-                      GuardCase{"Knight", UE_KEI, 4, 3, UE_KEI, true},
-                      GuardCase{"Silver", UE_GIN, 6, 6, UE_GIN, true},
-                      GuardCase{"Gold", UE_KIN, 4, 5, UE_KIN, false},
-                      GuardCase{"Tokin", UE_TO, 5, 4, UE_KIN, false},
-                      GuardCase{"PromotedSilver", UE_NARIGIN, 5, 6, UE_KIN, false},
-                      GuardCase{"Bishop", UE_KAKU, 2, 2, UE_KAKU, true},
-                      GuardCase{"HorseDiagonal", UE_UMA, 8, 8, UE_UMA, true},
-                      GuardCase{"HorseStep", UE_UMA, 5, 4, NO_MIN, false},
-                      GuardCase{"Rook", UE_SYA, 9, 5, UE_SYA, true},
-                      GuardCase{"DragonLine", UE_RYU, 5, 9, UE_RYU, true},
-                      GuardCase{"DragonDiagonal", UE_RYU, 4, 4, UE_RYU, true},
-                      GuardCase{"King", UE_OU, 6, 5, UE_OU, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Survey, ComGuard,
+                         ::testing::Values(GuardCase{"Pawn", UE_HU, 5, 4, UE_HU, false},
+                                           GuardCase{"Lance", UE_KYOU, 5, 1, UE_KYOU, true},
+                                           GuardCase{"Knight", UE_KEI, 4, 3, UE_KEI, true},
+                                           GuardCase{"Silver", UE_GIN, 6, 6, UE_GIN, true},
+                                           GuardCase{"Gold", UE_KIN, 4, 5, UE_KIN, false},
+                                           GuardCase{"Tokin", UE_TO, 5, 4, UE_KIN, false},
+                                           GuardCase{"PromotedSilver", UE_NARIGIN, 5, 6, UE_KIN,
+                                                     false},
+                                           GuardCase{"Bishop", UE_KAKU, 2, 2, UE_KAKU, true},
+                                           GuardCase{"HorseDiagonal", UE_UMA, 8, 8, UE_UMA, true},
+                                           GuardCase{"HorseStep", UE_UMA, 5, 4, NO_MIN, false},
+                                           GuardCase{"Rook", UE_SYA, 9, 5, UE_SYA, true},
+                                           GuardCase{"DragonLine", UE_RYU, 5, 9, UE_RYU, true},
+                                           GuardCase{"DragonDiagonal", UE_RYU, 4, 4, UE_RYU, true},
+                                           GuardCase{"King", UE_OU, 6, 5, UE_OU, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct AttackCase {
   const char* name;
   int attacker, ax, ay;
-  int code;          // expected com_cheapest_attacker on (5,5)
+  int code;  // expected com_cheapest_attacker on (5,5)
   bool with_square;
 };
-void PrintTo(const AttackCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const AttackCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class ComAttacker : public ::testing::TestWithParam<AttackCase> {};
 
@@ -199,20 +203,19 @@ TEST_P(ComAttacker, RecordsCodeAndSquareAsItsSideDoes) {
   EXPECT_EQ(s.com_cheapest_attacker_y[5][5], ac.with_square ? ac.ay : 7);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Survey, ComAttacker,
-    ::testing::Values(AttackCase{"Pawn", UE_HU, 5, 4, UE_HU, false},
-                      AttackCase{"Lance", UE_KYOU, 5, 2, UE_KYOU, true},
-                      AttackCase{"Knight", UE_KEI, 6, 3, NO_MIN, false},
-                      AttackCase{"Silver", UE_GIN, 4, 4, NO_MIN, false},
-                      AttackCase{"Gold", UE_KIN, 5, 4, NO_MIN, false},
-                      AttackCase{"Bishop", UE_KAKU, 1, 1, UE_KAKU, true},
-                      AttackCase{"HorseDiagonal", UE_UMA, 7, 7, UE_UMA, true},
-                      AttackCase{"HorseStep", UE_UMA, 5, 6, NO_MIN, false},
-                      AttackCase{"Rook", UE_SYA, 1, 5, UE_SYA, true},
-                      AttackCase{"DragonDiagonal", UE_RYU, 6, 6, UE_RYU, true},
-                      AttackCase{"King", UE_OU, 4, 5, NO_MIN, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Survey, ComAttacker,
+                         ::testing::Values(AttackCase{"Pawn", UE_HU, 5, 4, UE_HU, false},
+                                           AttackCase{"Lance", UE_KYOU, 5, 2, UE_KYOU, true},
+                                           AttackCase{"Knight", UE_KEI, 6, 3, NO_MIN, false},
+                                           AttackCase{"Silver", UE_GIN, 4, 4, NO_MIN, false},
+                                           AttackCase{"Gold", UE_KIN, 5, 4, NO_MIN, false},
+                                           AttackCase{"Bishop", UE_KAKU, 1, 1, UE_KAKU, true},
+                                           AttackCase{"HorseDiagonal", UE_UMA, 7, 7, UE_UMA, true},
+                                           AttackCase{"HorseStep", UE_UMA, 5, 6, NO_MIN, false},
+                                           AttackCase{"Rook", UE_SYA, 1, 5, UE_SYA, true},
+                                           AttackCase{"DragonDiagonal", UE_RYU, 6, 6, UE_RYU, true},
+                                           AttackCase{"King", UE_OU, 4, 5, NO_MIN, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SurveyTracking, CheapestComAttackerAndGuardAmongSeveral) {
   Position p;

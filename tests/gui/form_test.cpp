@@ -1,13 +1,12 @@
 // The main window: its menu tree, start-up, the ways it ends, and the check
 // marks that follow the game state.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QMenuBar>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -129,8 +128,9 @@ TEST_F(Window, EveryMenuEntryWithItsCaptionInItsPlace) {
 
 TEST_F(Window, CheckMarksOnlyWhereTheGameKeepsThem) {
   make();
-  const std::set<std::string> checkable = {"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "MIDORI", "TATAMI",
-                                           "TAKE",   "UCHU",   "RENGA",  "SIDOU",  "KEIKA",  "BGM"};
+  const std::set<std::string> checkable = {"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4",
+                                           "MIDORI", "TATAMI", "TAKE",   "UCHU",
+                                           "RENGA",  "SIDOU",  "KEIKA",  "BGM"};
   for (const Item& it : TREE)
     EXPECT_EQ(form->action(it.name)->isCheckable(), checkable.count(it.name) == 1) << it.name;
 }

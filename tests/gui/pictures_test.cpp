@@ -75,14 +75,16 @@ TEST(Pictures, TheTwoSidesFaceEachOther) {
 TEST(Pictures, ABatchRendersEveryPictureExactlyAsAlone) {
   std::vector<PictureRequest> wanted;
   for (const PictureInfo& p : PICTURES)
-    for (const QSize& s : {QSize(31, 39), QSize(32, 40)}) wanted.push_back({p.code, s.width(), s.height()});
+    for (const QSize& s : {QSize(31, 39), QSize(32, 40)})
+      wanted.push_back({p.code, s.width(), s.height()});
   wanted.push_back({PIC_ZORVANE, 161, 78});
   wanted.push_back({UE_NARIKIN, 30, 30});  // no picture: transparent, as alone
   const std::vector<QImage> batch = render_pictures(wanted);
   ASSERT_EQ(batch.size(), wanted.size());
   for (std::size_t i = 0; i < wanted.size(); ++i) {
     const PictureRequest& r = wanted[i];
-    EXPECT_EQ(batch[i], render_picture(r.code, r.width_px, r.height_px)) << r.code << " " << r.width_px;
+    EXPECT_EQ(batch[i], render_picture(r.code, r.width_px, r.height_px))
+        << r.code << " " << r.width_px;
   }
   EXPECT_TRUE(render_pictures({}).empty());
 }

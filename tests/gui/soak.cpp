@@ -98,13 +98,17 @@ std::string broken(const Grid& board, const Grid& warp, const Hand& man, const H
       if (w != 0 && (w < IRVU_FIRST || w > IRVU_LAST)) return "a warp code " + std::to_string(w);
       if (w != 0) ++per_colour[w];
       const int c = board[x][y];
-      if (c == UE_OU) ++kings_up;
-      else if (c == SITA_OU) ++kings_down;
-      else if (c != EMPTY) ++others;
+      if (c == UE_OU)
+        ++kings_up;
+      else if (c == SITA_OU)
+        ++kings_down;
+      else if (c != EMPTY)
+        ++others;
     }
   for (int w = IRVU_FIRST; w <= IRVU_LAST; ++w)
     if (per_colour[w] != 0 && per_colour[w] != 2)
-      return "warp colour " + std::to_string(w) + " on " + std::to_string(per_colour[w]) + " squares";
+      return "warp colour " + std::to_string(w) + " on " + std::to_string(per_colour[w]) +
+             " squares";
   if (kings_up > 1 || kings_down > 1) return "two kings of one side";
   for (int k = 1; k <= HAND_SLOTS; ++k) {
     if (man[k] < 0 || com[k] < 0) return "a negative hand";
@@ -262,7 +266,8 @@ class Soak {
     // The record holds the positions after moves 1..at-1 (the last move's
     // position enters the history with the next move).
     for (int k = 0; k < s.history_last; ++k) menu("AFTER");
-    if (s.history_last != at - 1) fail("the record holds " + std::to_string(s.history_last) + " positions");
+    if (s.history_last != at - 1)
+      fail("the record holds " + std::to_string(s.history_last) + " positions");
     if (s.board != board) fail("the last position of the record is not the one saved");
     menu("START");
     if (s.kifu_mode != 0 || s.turn == NO_TURN) fail("the loaded game was not taken up");
@@ -286,7 +291,8 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
   QApplication app(argc, argv);
   // The settings file and the records go to a folder of the soak's own.
-  const auto folder = std::filesystem::temp_directory_path() / ("zorvane_soak_" + std::to_string(seed));
+  const auto folder =
+      std::filesystem::temp_directory_path() / ("zorvane_soak_" + std::to_string(seed));
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   std::filesystem::current_path(folder);

@@ -1,6 +1,7 @@
+#include "model/moves.h"
+
 #include <gtest/gtest.h>
 
-#include "model/moves.h"
 #include "play/visible_moves.h"
 #include "support/fakes.h"
 #include "support/positions.h"

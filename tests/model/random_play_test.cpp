@@ -8,9 +8,9 @@
 #include "model/allowed_moves.h"
 #include "model/moves.h"
 #include "model/pieces.h"
-#include "play/visible_moves.h"
 #include "model/rules.h"
 #include "model/setup.h"
+#include "play/visible_moves.h"
 #include "support/fakes.h"
 
 namespace zv {
@@ -22,9 +22,21 @@ struct Move {
 
 bool is_legal_code(int c) {
   switch (c < 0 ? -c : c) {
-    case 0: case UE_HU: case UE_TO: case UE_KYOU: case UE_NARIKYOU: case UE_KEI: case UE_NARIKEI:
-    case UE_GIN: case UE_NARIGIN: case UE_KIN: case UE_KAKU: case UE_UMA: case UE_SYA:
-    case UE_RYU: case UE_OU:
+    case 0:
+    case UE_HU:
+    case UE_TO:
+    case UE_KYOU:
+    case UE_NARIKYOU:
+    case UE_KEI:
+    case UE_NARIKEI:
+    case UE_GIN:
+    case UE_NARIGIN:
+    case UE_KIN:
+    case UE_KAKU:
+    case UE_UMA:
+    case UE_SYA:
+    case UE_RYU:
+    case UE_OU:
       return true;
     default:
       return false;

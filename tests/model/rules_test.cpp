@@ -1,9 +1,10 @@
+#include "model/rules.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 #include <utility>
 
-#include "model/rules.h"
 #include "support/fakes.h"
 #include "support/positions.h"
 
@@ -43,8 +44,12 @@ TEST_P(PieceGeometry, FromCentreOfEmptyBoard) {
   EXPECT_EQ(reach(s, 5, 5), GetParam().expected) << "code " << GetParam().code;
 }
 
-Squares gold_up() { return {{4, 6}, {5, 6}, {6, 6}, {4, 5}, {6, 5}, {5, 4}}; }
-Squares gold_down() { return {{4, 4}, {5, 4}, {6, 4}, {4, 5}, {6, 5}, {5, 6}}; }
+Squares gold_up() {
+  return {{4, 6}, {5, 6}, {6, 6}, {4, 5}, {6, 5}, {5, 4}};
+}
+Squares gold_down() {
+  return {{4, 4}, {5, 4}, {6, 4}, {4, 5}, {6, 5}, {5, 6}};
+}
 Squares line(int dx, int dy) {
   Squares out;
   for (int x = 5 + dx, y = 5 + dy; x >= 1 && x <= 9 && y >= 1 && y <= 9; x += dx, y += dy)
@@ -63,27 +68,31 @@ Squares king() {
       if (dx || dy) out.insert({5 + dx, 5 + dy});
   return out;
 }
-Squares rook() { return join({line(1, 0), line(-1, 0), line(0, 1), line(0, -1)}); }
-Squares bishop() { return join({line(1, 1), line(-1, 1), line(1, -1), line(-1, -1)}); }
+Squares rook() {
+  return join({line(1, 0), line(-1, 0), line(0, 1), line(0, -1)});
+}
+Squares bishop() {
+  return join({line(1, 1), line(-1, 1), line(1, -1), line(-1, -1)});
+}
 
 INSTANTIATE_TEST_SUITE_P(
     BothSides, PieceGeometry,
-    ::testing::Values(
-        Geometry{UE_HU, {{5, 6}}}, Geometry{SITA_HU, {{5, 4}}},
-        Geometry{UE_KYOU, line(0, 1)}, Geometry{SITA_KYOU, line(0, -1)},
-        Geometry{UE_KEI, {{4, 7}, {6, 7}}}, Geometry{SITA_KEI, {{4, 3}, {6, 3}}},
-        Geometry{UE_GIN, {{4, 6}, {5, 6}, {6, 6}, {4, 4}, {6, 4}}},
-        Geometry{SITA_GIN, {{4, 4}, {5, 4}, {6, 4}, {4, 6}, {6, 6}}},
-        Geometry{UE_KIN, gold_up()}, Geometry{SITA_KIN, gold_down()},
-        Geometry{UE_TO, gold_up()}, Geometry{SITA_TO, gold_down()},
-        Geometry{UE_NARIKYOU, gold_up()}, Geometry{SITA_NARIKYOU, gold_down()},
-        Geometry{UE_NARIKEI, gold_up()}, Geometry{SITA_NARIKEI, gold_down()},
-        Geometry{UE_NARIGIN, gold_up()}, Geometry{SITA_NARIGIN, gold_down()},
-        Geometry{UE_KAKU, bishop()}, Geometry{SITA_KAKU, bishop()},
-        Geometry{UE_UMA, join({bishop(), king()})}, Geometry{SITA_UMA, join({bishop(), king()})},
-        Geometry{UE_SYA, rook()}, Geometry{SITA_SYA, rook()},
-        Geometry{UE_RYU, join({rook(), king()})}, Geometry{SITA_RYU, join({rook(), king()})},
-        Geometry{UE_OU, king()}, Geometry{SITA_OU, king()}));
+    ::testing::Values(Geometry{UE_HU, {{5, 6}}}, Geometry{SITA_HU, {{5, 4}}},
+                      Geometry{UE_KYOU, line(0, 1)}, Geometry{SITA_KYOU, line(0, -1)},
+                      Geometry{UE_KEI, {{4, 7}, {6, 7}}}, Geometry{SITA_KEI, {{4, 3}, {6, 3}}},
+                      Geometry{UE_GIN, {{4, 6}, {5, 6}, {6, 6}, {4, 4}, {6, 4}}},
+                      Geometry{SITA_GIN, {{4, 4}, {5, 4}, {6, 4}, {4, 6}, {6, 6}}},
+                      Geometry{UE_KIN, gold_up()}, Geometry{SITA_KIN, gold_down()},
+                      Geometry{UE_TO, gold_up()}, Geometry{SITA_TO, gold_down()},
+                      Geometry{UE_NARIKYOU, gold_up()}, Geometry{SITA_NARIKYOU, gold_down()},
+                      Geometry{UE_NARIKEI, gold_up()}, Geometry{SITA_NARIKEI, gold_down()},
+                      Geometry{UE_NARIGIN, gold_up()}, Geometry{SITA_NARIGIN, gold_down()},
+                      Geometry{UE_KAKU, bishop()}, Geometry{SITA_KAKU, bishop()},
+                      Geometry{UE_UMA, join({bishop(), king()})},
+                      Geometry{SITA_UMA, join({bishop(), king()})}, Geometry{UE_SYA, rook()},
+                      Geometry{SITA_SYA, rook()}, Geometry{UE_RYU, join({rook(), king()})},
+                      Geometry{SITA_RYU, join({rook(), king()})}, Geometry{UE_OU, king()},
+                      Geometry{SITA_OU, king()}));
 
 class Rules : public ::testing::Test {
  protected:
@@ -194,15 +203,15 @@ class MustPromote : public ::testing::TestWithParam<AfterMove> {};
 TEST_P(MustPromote, Rows) {
   EXPECT_EQ(移動後チェック(GetParam().row, GetParam().code), GetParam().answer);
 }
-INSTANTIATE_TEST_SUITE_P(
-    Table, MustPromote,
-    ::testing::Values(AfterMove{UE_HU, 9, NO}, AfterMove{UE_HU, 8, YES},
-                      AfterMove{UE_KYOU, 9, NO}, AfterMove{UE_KEI, 8, NO},
-                      AfterMove{UE_KEI, 7, YES}, AfterMove{SITA_HU, 1, NO},
-                      AfterMove{SITA_HU, 2, YES}, AfterMove{SITA_KYOU, 1, NO},
-                      AfterMove{SITA_KEI, 2, NO}, AfterMove{SITA_KEI, 3, YES},
-                      AfterMove{SITA_GIN, 1, YES}, AfterMove{SITA_TO, 1, YES},
-                      AfterMove{UE_NARIKEI, 9, YES}, AfterMove{SITA_OU, 1, YES}));
+INSTANTIATE_TEST_SUITE_P(Table, MustPromote,
+                         ::testing::Values(AfterMove{UE_HU, 9, NO}, AfterMove{UE_HU, 8, YES},
+                                           AfterMove{UE_KYOU, 9, NO}, AfterMove{UE_KEI, 8, NO},
+                                           AfterMove{UE_KEI, 7, YES}, AfterMove{SITA_HU, 1, NO},
+                                           AfterMove{SITA_HU, 2, YES}, AfterMove{SITA_KYOU, 1, NO},
+                                           AfterMove{SITA_KEI, 2, NO}, AfterMove{SITA_KEI, 3, YES},
+                                           AfterMove{SITA_GIN, 1, YES}, AfterMove{SITA_TO, 1, YES},
+                                           AfterMove{UE_NARIKEI, 9, YES},
+                                           AfterMove{SITA_OU, 1, YES}));
 
 }  // namespace
 }  // namespace zv

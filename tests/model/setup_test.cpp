@@ -1,6 +1,7 @@
+#include "model/setup.h"
+
 #include <gtest/gtest.h>
 
-#include "model/setup.h"
 #include "support/fakes.h"
 #include "support/positions.h"
 

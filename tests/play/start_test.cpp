@@ -2,8 +2,8 @@
 
 #include "model/setup.h"
 #include "play/play.h"
-#include "view/draw.h"
 #include "support/fakes.h"
+#include "view/draw.h"
 
 namespace zv {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "play/play.h"
-#include "view/draw.h"
 #include "support/fakes.h"
+#include "view/draw.h"
 
 namespace zv {
 namespace {

@@ -1,6 +1,7 @@
+#include "record/kifu_format.h"
+
 #include <gtest/gtest.h>
 
-#include "record/kifu_format.h"
 #include "record_test_util.h"
 
 namespace zv {
@@ -9,10 +10,18 @@ namespace {
 using test::sample_bytes;
 using test::start_entry;
 
-constexpr int board_at(int x, int y) { return ((x - 1) * 9 + (y - 1)) * 4; }
-constexpr int hand_at(int slot) { return 324 + 2 * (slot - 1); }
-constexpr int warp_at(int x, int y) { return 338 + ((x - 1) * 9 + (y - 1)) * 2; }
-constexpr int time_at(int t) { return 500 + 5 * t; }
+constexpr int board_at(int x, int y) {
+  return ((x - 1) * 9 + (y - 1)) * 4;
+}
+constexpr int hand_at(int slot) {
+  return 324 + 2 * (slot - 1);
+}
+constexpr int warp_at(int x, int y) {
+  return 338 + ((x - 1) * 9 + (y - 1)) * 2;
+}
+constexpr int time_at(int t) {
+  return 500 + 5 * t;
+}
 
 TEST(KifuLine, FieldsAreRightAlignedInTheirColumns) {
   KifuEntry e = start_entry();
@@ -48,9 +57,10 @@ TEST(KifuLine, LargeHandCountsBecomeLettersAndKeepLaterFieldsInPlace) {
   KifuRecord r{"t", "u", "l", {e}};
   std::string bytes;
   ASSERT_TRUE(encode_kifu(r, bytes).ok());
-  EXPECT_EQ(bytes.substr(bytes.find("\r\n", bytes.find("\r\n", bytes.find("\r\n") + 2) + 2) + 2 +
-                             hand_at(1), 2),
-            "I0");
+  EXPECT_EQ(
+      bytes.substr(
+          bytes.find("\r\n", bytes.find("\r\n", bytes.find("\r\n") + 2) + 2) + 2 + hand_at(1), 2),
+      "I0");
   KifuRecord back;
   ASSERT_TRUE(parse_kifu(bytes, back).ok());
   EXPECT_EQ(back.entries[0].man_hand[SLOT_HU], 18);
@@ -72,7 +82,8 @@ TEST(KifuLine, TimesAreWholeSecondsClampedToFiveDigits) {
 
 TEST(KifuFile, HeadersAreShiftJisAndLinesEndInCrLf) {
   const std::string bytes = sample_bytes(2);
-  EXPECT_EQ(bytes.substr(0, 20), "\x96\xbc\x90\x6c\x90\xed\r\n\x8c\xe3\x8e\xe8\r\n\x90\xe6\x8e\xe8\r\n");
+  EXPECT_EQ(bytes.substr(0, 20),
+            "\x96\xbc\x90\x6c\x90\xed\r\n\x8c\xe3\x8e\xe8\r\n\x90\xe6\x8e\xe8\r\n");
   EXPECT_EQ(bytes.size(), 20u + 2 * 522u);
   EXPECT_EQ(bytes.substr(20 + 520, 2), "\r\n");
   EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
@@ -154,14 +165,17 @@ void put(std::string& line, int at, const char* text) {
 const Damage DAMAGES[] = {
     {"ShortLine", [](std::string& l) { l.pop_back(); }, KifuProblem::LineLength},
     {"LongLine", [](std::string& l) { l += ' '; }, KifuProblem::LineLength},
-    {"LetterInBoard", [](std::string& l) { put(l, board_at(3, 3), "  1x"); }, KifuProblem::NotNumber},
+    {"LetterInBoard", [](std::string& l) { put(l, board_at(3, 3), "  1x"); },
+     KifuProblem::NotNumber},
     {"SignOnly", [](std::string& l) { put(l, board_at(3, 4), "   -"); }, KifuProblem::NotNumber},
     {"InnerBlank", [](std::string& l) { put(l, board_at(3, 3), " 1 0"); }, KifuProblem::NotNumber},
-    {"ShiftJisInField", [](std::string& l) { put(l, board_at(3, 4), "\x82\xa0  "); }, KifuProblem::NotNumber},
+    {"ShiftJisInField", [](std::string& l) { put(l, board_at(3, 4), "\x82\xa0  "); },
+     KifuProblem::NotNumber},
     {"NoPieceCode", [](std::string& l) { put(l, board_at(3, 3), "  12"); }, KifuProblem::BadPiece},
     {"PromotedGold", [](std::string& l) { put(l, board_at(4, 1), " 111"); }, KifuProblem::BadPiece},
     {"NoWarpCode", [](std::string& l) { put(l, warp_at(5, 5), "15"); }, KifuProblem::BadWarp},
-    {"WarpWithoutPartner", [](std::string& l) { put(l, warp_at(1, 4), " 0"); }, KifuProblem::BadWarp},
+    {"WarpWithoutPartner", [](std::string& l) { put(l, warp_at(1, 4), " 0"); },
+     KifuProblem::BadWarp},
     {"NegativeHand", [](std::string& l) { put(l, hand_at(2), "-"); }, KifuProblem::BadHand},
     {"LowerCaseHand", [](std::string& l) { put(l, hand_at(2), "a"); }, KifuProblem::NotNumber},
     {"TooManyRooksInHand", [](std::string& l) { put(l, hand_at(7), "3"); }, KifuProblem::BadHand},

@@ -1,8 +1,9 @@
+#include "record/panel.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "record/panel.h"
 #include "model/safe_file.h"
 #include "record/record.h"
 #include "record_test_util.h"
@@ -25,9 +26,8 @@ TEST(Volumes, RootFirstThenRealMountsSorted) {
       "/dev/sdb1 /media/user/USB\\040STICK vfat rw 0 0\n"
       "sysfs /sys sysfs rw 0 0\n"
       "overlay /media/ overlay rw 0 0\n";
-  EXPECT_EQ(parse_volumes(mounts),
-            (std::vector<std::string>{"/", "/home", "/media/user/USB STICK", "/mnt/data",
-                                      "/run/media/user/CARD"}));
+  EXPECT_EQ(parse_volumes(mounts), (std::vector<std::string>{"/", "/home", "/media/user/USB STICK",
+                                                             "/mnt/data", "/run/media/user/CARD"}));
   EXPECT_EQ(parse_volumes(""), std::vector<std::string>{"/"});
   EXPECT_EQ(list_volumes().front(), "/");
 }
@@ -47,16 +47,15 @@ TEST(RecordFiles, ListsOnlyRecordFilesSorted) {
        {"b.棋譜", "a.棋譜", "note.txt", ".棋譜", "c.棋譜.bak", "あ.棋譜", ".a.棋譜.Xy12Zw"})
     test::write_bytes(dir.file(name), "x");
   std::filesystem::create_directory(dir.file("d.棋譜"));
-  EXPECT_EQ(list_record_files(dir.path),
-            (std::vector<std::string>{"a.棋譜", "b.棋譜", "あ.棋譜"}));
+  EXPECT_EQ(list_record_files(dir.path), (std::vector<std::string>{"a.棋譜", "b.棋譜", "あ.棋譜"}));
   EXPECT_TRUE(list_record_files(dir.file("none")).empty());
 }
 
 TEST(RecordFiles, OnlyOurOwnStaleTemporariesAreCleared) {
   for (const char* ours : {".a.棋譜.Xy12Zw", ".x.棋譜.000000", ".名局 #1.棋譜.aB3dE9"})
     EXPECT_TRUE(is_temporary_name(ours, KIFU_EXTENSION)) << ours;
-  for (const char* not_ours : {"a.棋譜.Xy12Zw", ".a.棋譜.Xy12Z", ".a.棋譜.Xy12Zw~", ".a.棋譜_Xy12Zw",
-                               ".a.txt.Xy12Zw", ".棋譜.Xy12Zw", ".a.棋譜.Xy-2Zw"})
+  for (const char* not_ours : {"a.棋譜.Xy12Zw", ".a.棋譜.Xy12Z", ".a.棋譜.Xy12Zw~",
+                               ".a.棋譜_Xy12Zw", ".a.txt.Xy12Zw", ".棋譜.Xy12Zw", ".a.棋譜.Xy-2Zw"})
     EXPECT_FALSE(is_temporary_name(not_ours, KIFU_EXTENSION)) << not_ours;
   ScratchDir dir;
   for (const char* name : {".old.棋譜.Ab12Cd", ".new.棋譜.Ab12Cd", ".old.txt.Ab12Cd"})
@@ -79,8 +78,8 @@ TEST(InitialFolder, CurrentFolderUnlessStartedFromTheDesktop) {
 TEST(RecordName, StaysInsideTheChosenFolder) {
   for (const char* good : {"対局1", "a b", "名人戦.第1局", ".hidden", "x-y_z"})
     EXPECT_TRUE(valid_record_name(good)) << good;
-  for (const char* bad : {"", "..", "../up", "a/b", "/abs", "a\\b", "a..b", "tab\there",
-                          "new\nline", "del\x7f"})
+  for (const char* bad :
+       {"", "..", "../up", "a/b", "/abs", "a\\b", "a..b", "tab\there", "new\nline", "del\x7f"})
     EXPECT_FALSE(valid_record_name(bad)) << bad;
   EXPECT_EQ(check_record_name(std::string(201, 'a')), RecordName::TooLong);
   EXPECT_EQ(check_record_name(std::string(200, 'a')), RecordName::Ok);

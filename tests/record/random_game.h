@@ -8,9 +8,9 @@
 #include "model/allowed_moves.h"
 #include "model/moves.h"
 #include "model/pieces.h"
-#include "play/visible_moves.h"
 #include "model/rules.h"
 #include "model/setup.h"
+#include "play/visible_moves.h"
 #include "record/record.h"
 #include "support/fakes.h"
 
@@ -64,7 +64,8 @@ inline std::vector<Candidate> candidates(const GameState& s) {
   const bool lower = s.turn == s.man_side;
   for_each_allowed_move(s, !lower, [&](int fx, int fy, int tx, int ty, int code) {
     const bool drop = !on_board(fx, fy);
-    if ((!drop && std::abs(s.board[tx][ty]) == UE_OU) || warp_lands_on_king(s, tx, ty)) return false;
+    if ((!drop && std::abs(s.board[tx][ty]) == UE_OU) || warp_lands_on_king(s, tx, ty))
+      return false;
     out.push_back({fx, fy, tx, ty, code, drop, !drop && s.board[tx][ty] != EMPTY});
     return false;
   });
@@ -106,8 +107,10 @@ inline RandomGame play_random_game(TestGame& t, int moves, unsigned seed) {
                              : 手順保存(s, c.tx, c.ty, {m, m, k, k + spent});
     if (!saved) break;
     s.hist_piece[s.history_index] = code;
-    if (lower) s.man_total_seconds += spent;
-    else s.com_total_seconds += spent;
+    if (lower)
+      s.man_total_seconds += spent;
+    else
+      s.com_total_seconds += spent;
     out.captures += c.capture;
     out.drops += c.drop;
     s.move_number += 1;

@@ -104,9 +104,10 @@ TEST(RecordSave, WritesTheLayoutOfTheFormat) {
   Command1_Click(t.g());
   const std::string bytes = test::read_bytes(dir.file("layout.棋譜"));
   // Lower side moved first: line 2 names 後手 (upper), line 3 先手.
-  const std::string head = "\x96\xbc\x90\x6c\x90\xed\r\n"
-                           "\x8c\xe3\x8e\xe8\x82\xb3\x82\xf1\r\n"
-                           "\x90\xe6\x8e\xe8\x82\xb3\x82\xf1\r\n";
+  const std::string head =
+      "\x96\xbc\x90\x6c\x90\xed\r\n"
+      "\x8c\xe3\x8e\xe8\x82\xb3\x82\xf1\r\n"
+      "\x90\xe6\x8e\xe8\x82\xb3\x82\xf1\r\n";
   ASSERT_EQ(bytes.substr(0, head.size()), head);
   ASSERT_EQ(bytes.size(), head.size() + 4 * 522) << "one line for each of the four moves";
   for (int k = 1; k <= 4; ++k) {
@@ -216,8 +217,8 @@ struct Fingerprint {
 };
 
 Fingerprint fingerprint(const GameState& s) {
-  return {s.board, s.warp_map, s.man_hand, s.com_hand, s.turn, s.history_index, s.history_last,
-          s.kifu_mode, s.game_mode, s.move_number};
+  return {s.board,         s.warp_map,     s.man_hand,  s.com_hand,  s.turn,
+          s.history_index, s.history_last, s.kifu_mode, s.game_mode, s.move_number};
 }
 
 TEST(RecordLoad, DamagedRecordLeavesTheGameInProgressUntouched) {
@@ -234,7 +235,8 @@ TEST(RecordLoad, DamagedRecordLeavesTheGameInProgressUntouched) {
   t.s().drive1_visible = t.s().dir1_visible = t.s().file1_visible = true;
   File1_Click(t.g(), "bad.棋譜");
   ASSERT_EQ(t.dialogs.shown.size(), 1u);
-  EXPECT_EQ(t.dialogs.shown[0].text, "棋譜ﾌｧｲﾙが正しくありません（31行目）\n数値ではない欄があります");
+  EXPECT_EQ(t.dialogs.shown[0].text,
+            "棋譜ﾌｧｲﾙが正しくありません（31行目）\n数値ではない欄があります");
   EXPECT_EQ(t.dialogs.shown[0].title, "棋譜");
   EXPECT_TRUE(fingerprint(t.s()) == before);
   EXPECT_EQ(t.s().hist_board, hist);
@@ -261,8 +263,8 @@ TEST(RecordLoad, FileErrorsAreReported) {
   File1_Click(t.g(), "empty.棋譜");
   EXPECT_EQ(last_text(t), "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
   EXPECT_EQ(t.dialogs.shown.back().title, "棋譜");
-  test::write_bytes(dir.file("long.棋譜"), test::sample_bytes(500) +
-                                              format_kifu_line(test::start_entry()) + "\r\n");
+  test::write_bytes(dir.file("long.棋譜"),
+                    test::sample_bytes(500) + format_kifu_line(test::start_entry()) + "\r\n");
   EXPECT_EQ(t.dialogs.shown.size(), 5u);
   File1_Click(t.g(), "long.棋譜");
   EXPECT_EQ(last_text(t), "棋譜ﾌｧｲﾙが正しくありません（504行目）\n500手を超えています");

@@ -39,7 +39,8 @@ inline void write_bytes(const std::string& path, const std::string& bytes) {
 // The starting position with one warp pair of each colour.
 inline KifuEntry start_entry() {
   KifuEntry e;
-  constexpr int back[10] = {0, UE_KYOU, UE_KEI, UE_GIN, UE_KIN, UE_OU, UE_KIN, UE_GIN, UE_KEI, UE_KYOU};
+  constexpr int back[10] = {0,     UE_KYOU, UE_KEI, UE_GIN, UE_KIN,
+                            UE_OU, UE_KIN,  UE_GIN, UE_KEI, UE_KYOU};
   for (int x = 1; x <= BAN_SIZE; ++x) {
     e.board[x][1] = back[x];
     e.board[x][3] = UE_HU;

@@ -287,9 +287,9 @@ TEST(ShiftJis, RoundTripAndRefusal) {
   EXPECT_EQ(utf8_to_cp932("竹"), std::string("\x92\x7c"));
   EXPECT_EQ(cp932_to_utf8("\x92\x7c"), std::string("竹"));
   EXPECT_EQ(utf8_to_cp932(""), std::string());
-  EXPECT_FALSE(cp932_to_utf8("\x81").has_value());        // cut-off character
-  EXPECT_FALSE(utf8_to_cp932("\xe2\x82").has_value());    // cut-off UTF-8
-  EXPECT_FALSE(utf8_to_cp932("😀").has_value());          // no Shift-JIS form
+  EXPECT_FALSE(cp932_to_utf8("\x81").has_value());      // cut-off character
+  EXPECT_FALSE(utf8_to_cp932("\xe2\x82").has_value());  // cut-off UTF-8
+  EXPECT_FALSE(utf8_to_cp932("😀").has_value());         // no Shift-JIS form
   std::string long_text(1000, 'a');
   long_text += "煉瓦";
   EXPECT_EQ(cp932_to_utf8(*utf8_to_cp932(long_text)), long_text);

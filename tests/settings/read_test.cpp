@@ -12,13 +12,14 @@ namespace {
 
 using test::SettingsGame;
 
-const std::string DEFAULT_BYTES = {
-    '\x94', '\x77', '\x8c', '\x69', '\x89', '\xe6', '=', '\x97', '\xce', '\r', '\n',   // 背景画=緑
-    '\x88', '\xda', '\x93', '\xae', '\x8e', '\x77', '\x93', '\xb1', '=', 'O', 'F', 'F',
-    '\r', '\n',                                                                       // 移動指導=OFF
-    '\x8c', '\x6f', '\x89', '\xdf', '\x8e', '\x9e', '\x8a', '\xd4', '=', 'O', 'N', '\r',
-    '\n',                                                                             // 経過時間=ON
-    'B', 'G', 'M', '=', 'O', 'N', '\r', '\n'};
+const std::string DEFAULT_BYTES = {'\x94', '\x77', '\x8c', '\x69', '\x89', '\xe6', '=',    '\x97',
+                                   '\xce', '\r',   '\n',  // 背景画=緑
+                                   '\x88', '\xda', '\x93', '\xae', '\x8e', '\x77', '\x93', '\xb1',
+                                   '=',    'O',    'F',    'F',    '\r',   '\n',  // 移動指導=OFF
+                                   '\x8c', '\x6f', '\x89', '\xdf', '\x8e', '\x9e', '\x8a', '\xd4',
+                                   '=',    'O',    'N',    '\r',
+                                   '\n',  // 経過時間=ON
+                                   'B',    'G',    'M',    '=',    'O',    'N',    '\r',   '\n'};
 
 void expect_defaults_applied(SettingsGame& t) {
   EXPECT_EQ(t.backgrounds(), "10000");
@@ -94,8 +95,8 @@ INSTANTIATE_TEST_SUITE_P(
                  false, COL_GREEN},
         ReadCase{"BlankInKeyIsAnotherKey", "経過時間 =ON\r\n背景画 =緑\r\n", "00000", 0, false,
                  false, false, COL_WHITE},
-        ReadCase{"FirstEqualsSplits", "背景画=畳=竹\r\n移動指導==ON\r\n", "00000", 0, false,
-                 false, false, COL_GREEN},
+        ReadCase{"FirstEqualsSplits", "背景画=畳=竹\r\n移動指導==ON\r\n", "00000", 0, false, false,
+                 false, COL_GREEN},
         ReadCase{"LastLineWins", "背景画=竹\r\n背景画=畳\r\n移動指導=ON\r\n移動指導=OFF\r\n",
                  "00100", HAIKEI_TATAMI, false, false, false, COL_GREEN},
         ReadCase{"UnknownKeysIgnored", "色=青\r\n=\r\n経過時間=ON\r\n", "00000", 0, false, true,
@@ -161,17 +162,19 @@ const std::string GOOD_GUIDANCE = test::shift_jis("移動指導=ON\r\n");
 
 INSTANTIATE_TEST_SUITE_P(
     Files, SettingsDamaged,
-    ::testing::Values(
-        DamagedCase{"LineWithoutEquals", GOOD_GUIDANCE + "BGM ON\r\n"},
-        DamagedCase{"EmptyLineInside", GOOD_GUIDANCE + "\r\nBGM=ON\r\n"},
-        DamagedCase{"BinaryJunk", std::string("\x7f" "ELF\x02\x01\x01\0\0\0\0\0\r\n\xff\xfe", 17)},
-        DamagedCase{"NulOnly", std::string(40, '\0')},
-        DamagedCase{"HugeFile", GOOD_GUIDANCE + std::string(70000, 'x') + "=ON\r\n"},
-        // What a write cut short leaves: nothing, or a line without its end.
-        DamagedCase{"Empty", ""},
-        DamagedCase{"CutOffMidLine", GOOD_GUIDANCE + "BGM=O"},
-        DamagedCase{"CutOffMidCharacter", GOOD_GUIDANCE + test::shift_jis("背景画=宇宙").substr(0, 9)},
-        DamagedCase{"CutOffAfterEquals", GOOD_GUIDANCE + "BGM="}),
+    ::testing::Values(DamagedCase{"LineWithoutEquals", GOOD_GUIDANCE + "BGM ON\r\n"},
+                      DamagedCase{"EmptyLineInside", GOOD_GUIDANCE + "\r\nBGM=ON\r\n"},
+                      DamagedCase{"BinaryJunk", std::string("\x7f"
+                                                            "ELF\x02\x01\x01\0\0\0\0\0\r\n\xff\xfe",
+                                                            17)},
+                      DamagedCase{"NulOnly", std::string(40, '\0')},
+                      DamagedCase{"HugeFile", GOOD_GUIDANCE + std::string(70000, 'x') + "=ON\r\n"},
+                      // What a write cut short leaves: nothing, or a line without its end.
+                      DamagedCase{"Empty", ""},
+                      DamagedCase{"CutOffMidLine", GOOD_GUIDANCE + "BGM=O"},
+                      DamagedCase{"CutOffMidCharacter",
+                                  GOOD_GUIDANCE + test::shift_jis("背景画=宇宙").substr(0, 9)},
+                      DamagedCase{"CutOffAfterEquals", GOOD_GUIDANCE + "BGM="}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SettingsRead, InvalidShiftJisMatchesNothingButIsNotDamage) {

@@ -101,7 +101,9 @@ TEST_P(SettingsLinkRefused, LeftAloneAndSaidOnce) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, SettingsLinkRefused, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Dangling" : "ToAnotherFile"; });
+                         [](const auto& info) {
+                           return info.param ? "Dangling" : "ToAnotherFile";
+                         });
 
 }  // namespace
 }  // namespace zv

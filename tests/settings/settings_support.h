@@ -14,7 +14,9 @@
 
 namespace zv::test {
 
-inline std::string shift_jis(const std::string& utf8) { return utf8_to_cp932(utf8).value(); }
+inline std::string shift_jis(const std::string& utf8) {
+  return utf8_to_cp932(utf8).value();
+}
 
 inline std::string slurp(const std::filesystem::path& p) {
   std::ifstream in(p, std::ios::binary);

@@ -1,7 +1,7 @@
 // The real sound library on its dummy driver (no sound card needed).
 #include <dlfcn.h>
-#include <unistd.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -90,7 +90,6 @@ struct Library {
     EXPECT_EQ(status(none), 0);
   }
 };
-
 
 class LibraryTest : public ::testing::Test {
  protected:
@@ -217,9 +216,9 @@ TEST_F(LibraryTest, SoundsInAnotherFormatAreConvertedOnLoad) {
   int32_t fast = make(dev, synth::knock(), 3, 44100);
   ASSERT_NE(fast, 0);
   std::vector<uint8_t> eight = synth::wav_bytes(synth::Samples(2000, 0));
-  eight[22] = 2;   // stereo
-  eight[34] = 8;   // 8-bit: the same bytes are 2000 frames of two channels
-  eight[32] = 2;   // block align
+  eight[22] = 2;  // stereo
+  eight[34] = 8;  // 8-bit: the same bytes are 2000 frames of two channels
+  eight[32] = 2;  // block align
   int32_t stereo8 = lib.create(dev, eight.data(), static_cast<int32_t>(eight.size()), 3);
   ASSERT_NE(stereo8, 0);
   lib.play(fast);
@@ -248,7 +247,8 @@ TEST_F(LibraryTest, MissingAudioDeviceGivesZero) {
 // ALSA's own null device stands in for a sound card: the ALSA path opens,
 // plays to the end and closes; a list of drivers is tried in order.
 TEST_F(LibraryTest, PlaysThroughAlsaAndFallsBackAlongTheList) {
-  const fs::path conf = fs::temp_directory_path() / ("zv_alsa_" + std::to_string(getpid()) + ".conf");
+  const fs::path conf =
+      fs::temp_directory_path() / ("zv_alsa_" + std::to_string(getpid()) + ".conf");
   std::ofstream(conf) << "pcm.!default { type null }\n";
   setenv("ALSA_CONFIG_PATH", conf.c_str(), 1);
   setenv("SDL_AUDIODRIVER", "alsa", 1);

@@ -1,7 +1,9 @@
 // Module1 against a recording stand-in for the library: the order of the
 // buffers, the freeing order, 0 handles and the messages.
-#include <gmock/gmock.h>
+#include "sound/module1.h"
+
 #include <dlfcn.h>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -11,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "sound/module1.h"
 #include "support/fakes.h"
 
 namespace zv {
@@ -32,11 +33,15 @@ FakeLibrary fake;
 
 DsApi fake_api() {
   DsApi a;
-  a.initialize = [](std::int32_t) { fake.log.push_back("init"); return fake.device; };
+  a.initialize = [](std::int32_t) {
+    fake.log.push_back("init");
+    return fake.device;
+  };
   a.terminate = [] { fake.log.push_back("terminate"); };
   a.create = [](std::int32_t dev, const void* data, std::int32_t size, std::int32_t flags) {
     std::string content(static_cast<const char*>(data), static_cast<size_t>(size));
-    fake.log.push_back("create " + std::to_string(dev) + " " + content + " " + std::to_string(flags));
+    fake.log.push_back("create " + std::to_string(dev) + " " + content + " " +
+                       std::to_string(flags));
     return content == fake.reject ? 0 : fake.next_buffer++;
   };
   a.play = [](std::int32_t b) { fake.log.push_back("play " + std::to_string(b)); };
@@ -46,15 +51,16 @@ DsApi fake_api() {
   return a;
 }
 
-const char* const FILES[] = {"その他.wav", "禁止.wav", "ワープ.wav", "駒打音.wav", "BGM.wav",
-                             "ENDING.wav"};
+const char* const FILES[] = {"その他.wav", "禁止.wav", "ワープ.wav",
+                             "駒打音.wav", "BGM.wav",  "ENDING.wav"};
 
 // A folder of six small files whose content is their own name, so the
 // stand-in's log shows which file each buffer came from.
 struct TempDir {
   fs::path path;
   explicit TempDir(const char* tag) {
-    path = fs::temp_directory_path() / (std::string("zv_sound_") + tag + "_" + std::to_string(getpid()));
+    path = fs::temp_directory_path() /
+           (std::string("zv_sound_") + tag + "_" + std::to_string(getpid()));
     fs::remove_all(path);
     fs::create_directories(path);
   }
@@ -122,8 +128,8 @@ TEST_F(Module1Test, PlayLoopAndStopReachTheRightBufferAndTheObserver) {
   port.stop(SoundId::Music);
   port.loop(SoundId::Ending);
   EXPECT_THAT(fake.log, ElementsAre("play 103", "play 102", "stop 104", "loop 105"));
-  EXPECT_THAT(seen, ElementsAre("play 駒打音.wav", "play ワープ.wav", "stop BGM.wav",
-                                "loop ENDING.wav"));
+  EXPECT_THAT(seen,
+              ElementsAre("play 駒打音.wav", "play ワープ.wav", "stop BGM.wav", "loop ENDING.wav"));
 }
 
 TEST_F(Module1Test, NoDeviceIsReportedOnceAndEveryCallStillGoesOutWithZero) {

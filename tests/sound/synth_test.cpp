@@ -1,4 +1,6 @@
 // The generator writes six valid RIFF WAVE files of the catalogue's lengths.
+#include "sound/synth.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -9,8 +11,6 @@
 #include <iterator>
 #include <string>
 #include <vector>
-
-#include "sound/synth.h"
 
 namespace zv {
 namespace {

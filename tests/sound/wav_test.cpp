@@ -15,7 +15,8 @@ namespace {
 
 // A RIFF WAVE file; `extra` chunks go between "fmt " and "data".
 std::vector<std::uint8_t> wav(int format, int channels, int rate, int bits,
-                              const std::vector<std::uint8_t>& data, const std::string& extra = "") {
+                              const std::vector<std::uint8_t>& data,
+                              const std::string& extra = "") {
   std::vector<std::uint8_t> b;
   auto u32 = [&](std::uint32_t v) {
     for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
@@ -47,7 +48,10 @@ std::vector<std::uint8_t> wav(int format, int channels, int rate, int bits,
 
 TEST(Wav, TheGamesOwnFormIsTakenAsItIsAndOddChunksAreSkipped) {
   // A "LIST" chunk of odd length carries a pad byte.
-  const std::string list("LIST\x03\x00\x00\x00" "abc\x00", 12);
+  const std::string list(
+      "LIST\x03\x00\x00\x00"
+      "abc\x00",
+      12);
   const auto bytes = wav(WAV_PCM, 1, 22050, 16, {0x01, 0x00, 0xff, 0xff, 0x00, 0x80}, list);
   mixer::Voice v;
   ASSERT_TRUE(decode_wav(bytes.data(), bytes.size(), 22050, v));

@@ -17,8 +17,7 @@ struct DrawOp {
   std::string text;
   double size = 0;
   bool bold = false;
-  static DrawOp make(Kind k, int code = 0, double a = 0, double b = 0, double c = 0,
-                     double d = 0) {
+  static DrawOp make(Kind k, int code = 0, double a = 0, double b = 0, double c = 0, double d = 0) {
     DrawOp op;
     op.kind = k;
     op.code = code;

@@ -20,15 +20,32 @@ inline void clear_board(BoardState& s) {
 inline int code_of(char c, char plus) {
   int v = 0;
   switch (c | 0x20) {
-    case 'p': v = UE_HU; break;
-    case 'l': v = UE_KYOU; break;
-    case 'n': v = UE_KEI; break;
-    case 's': v = UE_GIN; break;
-    case 'g': v = UE_KIN; break;
-    case 'b': v = UE_KAKU; break;
-    case 'r': v = UE_SYA; break;
-    case 'k': v = UE_OU; break;
-    default: return 0;
+    case 'p':
+      v = UE_HU;
+      break;
+    case 'l':
+      v = UE_KYOU;
+      break;
+    case 'n':
+      v = UE_KEI;
+      break;
+    case 's':
+      v = UE_GIN;
+      break;
+    case 'g':
+      v = UE_KIN;
+      break;
+    case 'b':
+      v = UE_KAKU;
+      break;
+    case 'r':
+      v = UE_SYA;
+      break;
+    case 'k':
+      v = UE_OU;
+      break;
+    default:
+      return 0;
   }
   if (plus == '+') v += PROMOTE;
   return (c >= 'a' && c <= 'z') ? -v : v;

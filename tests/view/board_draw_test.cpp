@@ -32,11 +32,12 @@ TEST(Pictures, ControlNamesAndIndices) {
     std::string_view control;
     int index;
   };
-  for (Case c : {Case{SITA_HU, "SITA_HU", 0}, Case{SITA_TO, "SITA_HU", 1},
-                 Case{UE_UMA, "UE_KAKU", 1}, Case{UE_KAKU, "UE_KAKU", 0},
-                 Case{PIC_KARA, "KARA_MASU", NO_INDEX}, Case{HAIKEI_TATAMI, "HAIKEI_TATAMI", NO_INDEX},
-                 Case{IRVU_AKA, "IRVU_AKA", NO_INDEX}, Case{PIC_ZORVANE, "ZORVANE", NO_INDEX},
-                 Case{UE_KIN, "UE_KIN", NO_INDEX}, Case{SITA_RYU, "SITA_SYA", 1}}) {
+  for (Case c :
+       {Case{SITA_HU, "SITA_HU", 0}, Case{SITA_TO, "SITA_HU", 1}, Case{UE_UMA, "UE_KAKU", 1},
+        Case{UE_KAKU, "UE_KAKU", 0}, Case{PIC_KARA, "KARA_MASU", NO_INDEX},
+        Case{HAIKEI_TATAMI, "HAIKEI_TATAMI", NO_INDEX}, Case{IRVU_AKA, "IRVU_AKA", NO_INDEX},
+        Case{PIC_ZORVANE, "ZORVANE", NO_INDEX}, Case{UE_KIN, "UE_KIN", NO_INDEX},
+        Case{SITA_RYU, "SITA_SYA", 1}}) {
     const PictureInfo* p = find_picture(c.code);
     ASSERT_NE(p, nullptr) << c.code;
     EXPECT_EQ(p->control, c.control);
@@ -151,7 +152,8 @@ TEST(DrawHands, EmptyHandsPrintNoNumbers) {
   描画_自持盤(t.g());
   描画_敵持盤(t.g());
   EXPECT_TRUE(t.canvas.of(DrawOp::Text).empty());
-  for (const DrawOp& p : t.canvas.of(DrawOp::Picture)) EXPECT_FALSE(p.code <= SITA_MAX || p.code >= UE_MIN);
+  for (const DrawOp& p : t.canvas.of(DrawOp::Picture))
+    EXPECT_FALSE(p.code <= SITA_MAX || p.code >= UE_MIN);
 }
 
 TEST(DrawBackground, TilesAroundTheBoardButNeverOnIt) {
@@ -183,7 +185,7 @@ TEST(Blink, EmptyThenPieceWithRefreshEachStep) {
   TestGame t;
   描画_駒点滅(t.g(), UE_KAKU, 4, 6, 2);
   const std::vector<DrawOp> step = {pic(PIC_KARA, 4, 6), outline(COL_BOARD, 4, 6), refresh_op(),
-                                    pic(UE_KAKU, 4, 6), outline(COL_BOARD, 4, 6), refresh_op()};
+                                    pic(UE_KAKU, 4, 6),  outline(COL_BOARD, 4, 6), refresh_op()};
   std::vector<DrawOp> want = step;
   want.insert(want.end(), step.begin(), step.end());
   expect_ops(t.canvas.ops, want);

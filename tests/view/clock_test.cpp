@@ -77,16 +77,16 @@ struct ClockGame : TestGame {
 TEST(DrawClock, LowerSideRightOfTheBoard) {
   ClockGame t;
   描画_所有時間(t.g(), SENTE, 3661);
-  expect_ops(t.canvas.ops, {pic(HAIKEI_TATAMI, 13, 9), pic(HAIKEI_TATAMI, 14, 9), pic(HAIKEI_TATAMI, 15, 9),
-                            txt(13.1, 9.3, "01:01:01", COL_SHADOW, 12),
-                            txt(13, 9.2, "01:01:01", COL_WHITE, 12)});
+  expect_ops(t.canvas.ops,
+             {pic(HAIKEI_TATAMI, 13, 9), pic(HAIKEI_TATAMI, 14, 9), pic(HAIKEI_TATAMI, 15, 9),
+              txt(13.1, 9.3, "01:01:01", COL_SHADOW, 12), txt(13, 9.2, "01:01:01", COL_WHITE, 12)});
 }
 
 TEST(DrawClock, UpperSideLeftOfTheBoardRestoresTheEdge) {
   ClockGame t;
   描画_所有時間(t.g(), GOTE, 59.9);
-  expect_ops(t.canvas.ops, {pic(HAIKEI_TATAMI, -2, 9), pic(HAIKEI_TATAMI, -1, 9), pic(HAIKEI_TATAMI, 0, 9),
-                            txt(-1.5, 9.3, "00:00:59", COL_SHADOW, 12),
+  expect_ops(t.canvas.ops, {pic(HAIKEI_TATAMI, -2, 9), pic(HAIKEI_TATAMI, -1, 9),
+                            pic(HAIKEI_TATAMI, 0, 9), txt(-1.5, 9.3, "00:00:59", COL_SHADOW, 12),
                             txt(-1.6, 9.2, "00:00:59", COL_WHITE, 12), outline(COL_BOARD, 1, 9)});
 }
 
@@ -167,9 +167,9 @@ TEST(ClockOption, TurningOffErasesBothClocksLowerFirst) {
   KEIKA_Click(t.g());
   EXPECT_FALSE(t.s().checked[M_KEIKA]);
   EXPECT_FALSE(t.s().timer1_enabled);
-  expect_ops(t.canvas.ops, {pic(HAIKEI_TATAMI, 13, 9), pic(HAIKEI_TATAMI, 14, 9), pic(HAIKEI_TATAMI, 15, 9),
-                            pic(HAIKEI_TATAMI, -2, 9), pic(HAIKEI_TATAMI, -1, 9),
-                            pic(HAIKEI_TATAMI, 0, 9)});
+  expect_ops(t.canvas.ops,
+             {pic(HAIKEI_TATAMI, 13, 9), pic(HAIKEI_TATAMI, 14, 9), pic(HAIKEI_TATAMI, 15, 9),
+              pic(HAIKEI_TATAMI, -2, 9), pic(HAIKEI_TATAMI, -1, 9), pic(HAIKEI_TATAMI, 0, 9)});
 }
 
 TEST(ClockOption, TurningOnDrawsUpperThenLowerTotals) {

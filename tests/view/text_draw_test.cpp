@@ -18,7 +18,9 @@ struct Conversion {
 
 class ToText : public ::testing::TestWithParam<Conversion> {};
 
-TEST_P(ToText, Table) { EXPECT_EQ(文字列変換(GetParam().value), GetParam().text); }
+TEST_P(ToText, Table) {
+  EXPECT_EQ(文字列変換(GetParam().value), GetParam().text);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Values, ToText,
@@ -169,9 +171,9 @@ TEST_P(MoveNumber, LongerNumbersStartFurtherLeft) {
   TestGame t;
   t.s().background = HAIKEI_TAKE;
   描画_手数(t.g(), c.n, COL_WHITE);
-  std::vector<DrawOp> want = {pic(HAIKEI_TAKE, 13, 3), pic(HAIKEI_TAKE, 14, 3),
-                              outline(COL_BOARD, 11, 3), txt(c.shadow_q, 3.4, c.text, COL_SHADOW, 12),
-                              txt(c.q, 3.3, c.text, COL_WHITE, 12)};
+  std::vector<DrawOp> want = {
+      pic(HAIKEI_TAKE, 13, 3), pic(HAIKEI_TAKE, 14, 3), outline(COL_BOARD, 11, 3),
+      txt(c.shadow_q, 3.4, c.text, COL_SHADOW, 12), txt(c.q, 3.3, c.text, COL_WHITE, 12)};
   DrawOp s = txt(13.9, 3.2, "手目", COL_SHADOW, 10), w = txt(13.8, 3.1, "手目", COL_WHITE, 10);
   s.a += 120, s.b += 160, w.a += 120, w.b += 160;
   want.push_back(s);
@@ -190,16 +192,18 @@ INSTANTIATE_TEST_SUITE_P(Digits, MoveNumber,
 TEST(Level, LabelThenNumberEachWithShadow) {
   TestGame t;
   描画_レベル(t.g(), 3);
-  expect_ops(t.canvas.ops, {txt(-1.4, 0.2, "LEVEL", COL_SHADOW, 10), txt(-1.5, 0.1, "LEVEL", COL_WHITE, 10),
-                            txt(0.1, 0.1, "3", COL_SHADOW, 12), txt(0, 0, "3", COL_WHITE, 12)});
+  expect_ops(t.canvas.ops,
+             {txt(-1.4, 0.2, "LEVEL", COL_SHADOW, 10), txt(-1.5, 0.1, "LEVEL", COL_WHITE, 10),
+              txt(0.1, 0.1, "3", COL_SHADOW, 12), txt(0, 0, "3", COL_WHITE, 12)});
 }
 
 TEST(ThinkingMark, ErasedByTilesAndOutlines) {
   TestGame t;
   t.s().background = HAIKEI_RENGA;
   消去_思考中(t.g());
-  expect_ops(t.canvas.ops, {pic(HAIKEI_RENGA, -2, 8), pic(HAIKEI_RENGA, -1, 8), pic(HAIKEI_RENGA, 0, 8),
-                            outline(COL_BOARD, -1, 7), outline(COL_BOARD, 1, 8)});
+  expect_ops(t.canvas.ops,
+             {pic(HAIKEI_RENGA, -2, 8), pic(HAIKEI_RENGA, -1, 8), pic(HAIKEI_RENGA, 0, 8),
+              outline(COL_BOARD, -1, 7), outline(COL_BOARD, 1, 8)});
 }
 
 }  // namespace

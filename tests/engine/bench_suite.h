@@ -29,30 +29,16 @@ inline std::string suite_path() {
   return std::string(ZORVANE_TEST_DATA) + "/bench_positions.txt";
 }
 
-// Ports that swallow everything: the search must not depend on them.
-struct QuietCanvas : Canvas {
-  void picture(int, double, double) override {}
-  void box(int, double, double, double, double) override {}
-  void text(double, double, std::string_view, int, double, bool) override {}
-  void refresh() override {}
-};
-struct QuietSound : Sound {
-  void play(SoundId) override {}
-  void loop(SoundId) override {}
-  void stop(SoundId) override {}
-};
-struct QuietDialogs : Dialogs {
-  Answer show(std::string_view, std::string_view, Buttons) override { return Answer::Ok; }
-};
-
+// A game on the null ports, which swallow everything (the search must not
+// depend on them), with a clock and a repeatable generator.
 struct QuietGame {
-  QuietCanvas canvas;
-  QuietSound sound;
-  QuietDialogs dialogs;
   test::VirtualClock clock;
   test::SeqRandom random;
   std::unique_ptr<Game> game = std::make_unique<Game>();
-  QuietGame() { game->io = Ports{&canvas, &sound, &dialogs, &clock, &random}; }
+  QuietGame() {
+    game->io.clock = &clock;
+    game->io.random = &random;
+  }
   Game& g() { return *game; }
 };
 

@@ -78,14 +78,12 @@ int apply_move(Game& g, const ComMove& m) {
 
 GameResult play_game(Player& a, Player& b, std::uint64_t seed, bool a_lower, int move_limit,
                      std::FILE* trace) {
-  QuietCanvas canvas;
-  QuietSound sound;
-  QuietDialogs dialogs;
   StillClock clock;
   SeededRandom random(seed);
   auto game = std::make_unique<Game>();
   Game& g = *game;
-  g.io = Ports{&canvas, &sound, &dialogs, &clock, &random};
+  g.io.clock = &clock;
+  g.io.random = &random;
   初期設定(g);
   auto& s = g.st;
 

@@ -45,7 +45,8 @@ ComMove unrotate(const ComMove& m) {
 }
 
 LevelPlayer::LevelPlayer(int level) : level_(level) {
-  game_->io = Ports{&canvas_, &sound_, &dialogs_, &clock_, &random_};
+  game_->io.clock = &clock_;
+  game_->io.random = &random_;
 }
 
 ComMove LevelPlayer::choose(const BoardState& in, int side_code,

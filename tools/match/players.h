@@ -39,9 +39,6 @@ class LevelPlayer : public Player {
 
  private:
   int level_;
-  QuietCanvas canvas_;
-  QuietSound sound_;
-  QuietDialogs dialogs_;
   StillClock clock_;
   SeededRandom random_{1};
   std::unique_ptr<Game> game_ = std::make_unique<Game>();

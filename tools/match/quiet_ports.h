@@ -1,5 +1,6 @@
-// Ports for games nobody watches: nothing is drawn or heard, the clock stands
-// still and the warp squares come from a seeded generator.
+// Ports for games nobody watches: the game's own null ports draw, sound and
+// ask nothing; here the clock stands still and the warp squares come from a
+// seeded generator.
 #pragma once
 #include <cstdint>
 #include <random>
@@ -8,20 +9,6 @@
 
 namespace zv::match {
 
-struct QuietCanvas : Canvas {
-  void picture(int, double, double) override {}
-  void box(int, double, double, double, double) override {}
-  void text(double, double, std::string_view, int, double, bool) override {}
-  void refresh() override {}
-};
-struct QuietSound : Sound {
-  void play(SoundId) override {}
-  void loop(SoundId) override {}
-  void stop(SoundId) override {}
-};
-struct QuietDialogs : Dialogs {
-  Answer show(std::string_view, std::string_view, Buttons) override { return Answer::Ok; }
-};
 // Noon, always: the time digit of the warp placement is then fixed and the
 // seeded generator alone decides.
 struct StillClock : Clock {
